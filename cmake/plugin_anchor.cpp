@@ -1,0 +1,1 @@
+// The loadable library is the core library linked whole; this file only gives it a source.

@@ -1,0 +1,29 @@
+#include "input/key_state.h"
+
+#include "host/platform.h"
+
+KeyStateTable keyStateTable;
+
+namespace {
+constexpr auto relaxed = std::memory_order_relaxed;
+}
+
+void keyMessageHandler(uint32_t virtualKey, uint16_t, uint8_t, int32_t, int32_t altDown, int32_t wasDown,
+                       int32_t keyUp) {
+    if (virtualKey >= keyStateCount) return;
+    KeyState& key = keyStateTable.keys[virtualKey];
+    key.tick.store(tickCount(), relaxed);
+    key.altDown.store(altDown, relaxed);
+    key.wasDown.store(wasDown, relaxed);
+    key.keyUp.store(keyUp, relaxed);
+}
+
+// The elapsed time is taken modulo 2^32, so a key pressed just before the tick counter
+// wraps stays held across the wrap.
+bool isKeyHeld(uint32_t virtualKey) {
+    if (virtualKey >= keyStateCount) return false;
+    const KeyState& key = keyStateTable.keys[virtualKey];
+    const uint32_t elapsed = tickCount() - key.tick.load(relaxed);
+    if (elapsed >= keyHoldWindowMs) return false;
+    return key.keyUp.load(relaxed) == 0;
+}
