@@ -26,6 +26,7 @@ struct Host {
     void (*script)() = nullptr;
     std::atomic<KeyHandler> keyHandler{nullptr};
     std::atomic<uint32_t> ticks{0};
+    std::atomic<uint64_t> tickReads{0};
 };
 // Never destroyed, since the script thread may still be blocked in it when the process ends.
 Host& host() {
@@ -82,6 +83,7 @@ const std::vector<uint32_t>& waits() { return host().waits; }
 void setTickCount(uint32_t ms) { host().ticks.store(ms, std::memory_order_relaxed); }
 void advanceTicks(uint32_t ms) { host().ticks.fetch_add(ms, std::memory_order_relaxed); }
 uint32_t tickCountNow() { return host().ticks.load(std::memory_order_relaxed); }
+uint64_t tickCountReads() { return host().tickReads.load(std::memory_order_relaxed); }
 
 const std::vector<Registration>& registrations() { return host().registrations; }
 bool scriptRegistered() { return host().script != nullptr; }
@@ -163,5 +165,8 @@ uint64_t* nativeCall() {
     return h.result;
 }
 
-uint32_t GetTickCount() { return tickCountNow(); }
+uint32_t GetTickCount() {
+    host().tickReads.fetch_add(1, std::memory_order_relaxed);
+    return tickCountNow();
+}
 }

@@ -61,6 +61,8 @@ const std::vector<uint32_t>& waits();
 void setTickCount(uint32_t ms);
 void advanceTicks(uint32_t ms);
 uint32_t tickCountNow();
+// How often the plug-in has read the clock: every key test reads it once.
+uint64_t tickCountReads();
 
 // What DllMain handed over.
 enum class HostEvent { scriptRegister, scriptUnregister, keyboardRegister, keyboardUnregister };
