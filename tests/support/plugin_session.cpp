@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "plugin_session.h"
+
+#include "plugin_loader.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <unistd.h>
+
+namespace session {
+namespace {
+int32_t nextHandle = 101;
+bool scopeUp = false;
+} // namespace
+
+void enterFreshFolder() {
+    char folder[] = "/tmp/vorthmere-session-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    ASSERT_EQ(chdir(folder), 0);
+}
+
+void writeSettings(const std::string& text) { std::ofstream("Vorthmere.ini", std::ios::binary) << text; }
+void removeSettings() { std::remove("Vorthmere.ini"); }
+
+void programGame() {
+    standin::setResponder(expect::gameCameraPosition,
+                          standin::answerVector(gamePose.x, gamePose.y, gamePose.z));
+    standin::setResponder(expect::gameCameraRotation,
+                          standin::answerVector(gamePose.pitch, gameRoll, gamePose.heading));
+    standin::setResponder(expect::createCameraWithPose, [](const standin::NativeCall&, uint64_t* r) {
+        standin::writeInt(r, nextHandle++);
+    });
+    standin::setResponder(expect::suppressionSubject, standin::answerInt(subject));
+    standin::setResponder(expect::scopeViewActive, [](const standin::NativeCall&, uint64_t* r) {
+        standin::writeInt(r, scopeUp ? 1 : 0);
+    });
+}
+
+void setScopeView(bool up) { scopeUp = up; }
+
+void start() {
+    standin::setTickCount(1000000);
+    testsupport::startPlugin();
+}
+
+uint32_t pass() {
+    const uint32_t wait = standin::runPass();
+    standin::advanceTicks(wait == 0 ? frameMs : wait);
+    return wait;
+}
+
+void hold(uint32_t first, uint32_t second) {
+    standin::pressKey(first);
+    standin::pressKey(second);
+}
+
+void release(uint32_t first, uint32_t second) {
+    standin::releaseKey(second);
+    standin::releaseKey(first);
+}
+
+int32_t primaryHandle(int pair) { return 101 + 2 * pair; }
+int32_t secondaryHandle(int pair) { return 102 + 2 * pair; }
+size_t creations() { return expect::countCalls(expect::createCameraWithPose); }
+size_t disposals() { return expect::countCalls(expect::disposeCamera); }
+
+} // namespace session
