@@ -24,6 +24,16 @@ bool passUntilOn(int limit = 10) {
     return false;
 }
 
+// Switches on with the scope rule in force, then lets the scope view suspend the camera.
+bool beginSuspendedByScope() {
+    begin("[Config]\ndisable_in_scope=1\n");
+    hold(ctrl, keyZ);
+    if (!passUntilOn()) return false;
+    release(ctrl, keyZ);
+    setScopeView(true);
+    return pass() == 5;
+}
+
 // The calls of the next pass alone.
 std::vector<standin::NativeCall> nextPassCalls(uint32_t& wait) {
     const size_t before = standin::calls().size();
@@ -159,12 +169,7 @@ TEST(ModeSession, WithoutTheScopeRuleTheScopeIsAskedEveryFrameButNeverSwitchesOf
 
 TEST(ModeSession, EnableDuringSuspensionWithTheScopeStillUpIsOnForOneFrame) {
     EXPECT_IN_FRESH_PROCESS([] {
-        begin("[Config]\ndisable_in_scope=1\n");
-        hold(ctrl, keyZ);
-        ASSERT_TRUE(passUntilOn());
-        release(ctrl, keyZ);
-        setScopeView(true);
-        pass(); // suspended
+        ASSERT_TRUE(beginSuspendedByScope());
         hold(ctrl, keyZ);
         EXPECT_EQ(pass(), 5u); // switched on again by the combination
         EXPECT_EQ(creations(), 4u);
@@ -177,12 +182,7 @@ TEST(ModeSession, EnableDuringSuspensionWithTheScopeStillUpIsOnForOneFrame) {
 
 TEST(ModeSession, EnableAndResumeInOneOffPassActivateOnce) {
     EXPECT_IN_FRESH_PROCESS([] {
-        begin("[Config]\ndisable_in_scope=1\n");
-        hold(ctrl, keyZ);
-        ASSERT_TRUE(passUntilOn());
-        release(ctrl, keyZ);
-        setScopeView(true);
-        pass(); // suspended
+        ASSERT_TRUE(beginSuspendedByScope());
         setScopeView(false);
         hold(ctrl, keyZ);
         uint32_t wait = 0;
