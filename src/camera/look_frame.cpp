@@ -27,6 +27,12 @@ float clampPitch(float pitch) {
     return pitch;
 }
 
+// Only an axis that moved turns its angle: a NaN from the game, or a zero axis times an
+// infinite sensitivity, would otherwise corrupt the angle for good while the other axis steers.
+float steeredAngle(float angle, float axisValue, float sensitivity) {
+    return axisMoved(axisValue) ? angle - axisValue * sensitivity : angle;
+}
+
 void reapplyLookRotation() {
     cameraRig.lookRot = cameraRotation(cameraRig.secondaryCam, 2);
     const Vector3& r = cameraRig.lookRot;
@@ -49,8 +55,8 @@ void steerLook(const LookAxes& axes) {
     setIdleTimer(0);
     cameraRig.autoCentreLatch = 0;
     const Vector3 current = cameraRotation(cameraRig.secondaryCam, 2);
-    cameraRig.lookRot.z = current.z - axes.horizontal * settings.sensitivityX;
-    cameraRig.lookRot.x = clampPitch(current.x - axes.vertical * settings.sensitivityY);
+    cameraRig.lookRot.z = steeredAngle(current.z, axes.horizontal, settings.sensitivityX);
+    cameraRig.lookRot.x = clampPitch(steeredAngle(current.x, axes.vertical, settings.sensitivityY));
     cameraRig.lookRot.y = 0.0f;
     orientCamera(cameraRig.secondaryCam, cameraRig.lookRot.x, 0.0f, cameraRig.lookRot.z, 2);
     followGameCamera();
