@@ -1,0 +1,18 @@
+// What a run leaves for a person: the events table, the per-frame CSV and the SVG plot.
+#pragma once
+
+#include "sim_runner.h"
+
+#include <ostream>
+#include <string>
+
+namespace sim {
+
+// Each event with the view just before it and half a second later (or just before the next).
+void writeEventTable(const RunResult& result, std::ostream& out);
+// One row per frame: what the player sees and the distance handed to the game.
+void writeCsv(const RunResult& result, std::ostream& out);
+// Heading, pitch, field of view and handed distance over time, events marked.
+void writeSvg(const RunResult& result, const std::string& title, std::ostream& out);
+
+} // namespace sim

@@ -1,0 +1,66 @@
+// A session: the settings file to play it with, where the scene starts, and what the player
+// does when. Sessions are written in TOML (see the README); the default one is built in.
+#pragma once
+
+#include "sim_world.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace sim {
+
+enum class Carried { none, a, b, both };
+
+struct SessionEvent {
+    int frame = 0; // the frame at whose start it happens
+    int line = 0;  // where it was written
+    std::string note;
+    std::vector<uint32_t> keysDown;
+    std::vector<uint32_t> keysUp;
+    std::optional<std::array<float, 2>> look; // horizontal, vertical axis
+    std::optional<bool> lookBehind;
+    std::optional<bool> target;
+    std::optional<bool> aim;
+    std::optional<bool> scope;
+    bool distancePress = false;
+    std::optional<WeaponClass> weapon;
+    std::optional<Carried> carried;
+    std::optional<float> walk;
+    std::optional<float> turn;
+    std::optional<float> slope;
+    std::optional<bool> slopeExcluded;
+};
+
+struct Session {
+    std::string name;
+    int frames = 0;                                            // length of the session
+    std::vector<std::pair<std::string, std::string>> settings; // Vorthmere.ini keys and values
+    bool hasSettings = false;                                  // a [settings] table was given
+    Vec3 characterStart;
+    float characterHeading = 0.0f;
+    Vec3 targetPosition{6.0f, 20.0f, 0.5f};
+    std::vector<SessionEvent> events; // in frame order; events of one frame in file order
+};
+
+struct SessionParse {
+    std::optional<Session> session;
+    std::vector<std::string> errors; // "source:line: message"
+};
+
+SessionParse parseSession(std::string_view text, const std::string& sourceName);
+// The session played when no file is given: every feature once, in about 20 seconds.
+std::string_view embeddedSessionText();
+
+// Key names the session format accepts ("Ctrl", "G", "F5", or a number); 0 when unknown.
+std::optional<uint32_t> keyCodeFromName(std::string_view name);
+// A short description of what an event does, for tables and plots.
+std::string describeEvent(const SessionEvent& event);
+// The settings as the text of a Vorthmere.ini.
+std::string settingsFileText(const Session& session);
+
+} // namespace sim

@@ -1,0 +1,72 @@
+#include "sim_cameras.h"
+
+#include <cstdio>
+
+namespace sim {
+namespace {
+ScriptedCamera* findCamera(CameraRegistry& registry, int32_t handle) {
+    for (ScriptedCamera& camera : registry.cameras) {
+        if (camera.handle == handle) return &camera;
+    }
+    return nullptr;
+}
+
+void addFault(CameraRegistry& registry, const char* what, int32_t handle, const char* nativeName) {
+    char text[160];
+    std::snprintf(text, sizeof text, "%s camera handle 0x%X passed to %s", what,
+                  static_cast<unsigned>(handle), nativeName);
+    registry.faults.push_back({text});
+}
+} // namespace
+
+int32_t createCamera(CameraRegistry& registry, Vec3 position, Vec3 rotation, float fov) {
+    ScriptedCamera camera;
+    camera.handle = registry.nextHandle++;
+    camera.position = position;
+    camera.rotation = rotation;
+    camera.fov = fov;
+    registry.cameras.push_back(camera);
+    return camera.handle;
+}
+
+ScriptedCamera* useCamera(CameraRegistry& registry, int32_t handle, const char* nativeName) {
+    ScriptedCamera* camera = findCamera(registry, handle);
+    if (!camera) {
+        addFault(registry, "unknown", handle, nativeName);
+        return nullptr;
+    }
+    if (!camera->alive) {
+        addFault(registry, "disposed", handle, nativeName);
+        return nullptr;
+    }
+    return camera;
+}
+
+void disposeCamera(CameraRegistry& registry, int32_t handle) {
+    ScriptedCamera* camera = useCamera(registry, handle, "disposeCamera");
+    if (!camera) return;
+    camera->alive = false;
+    camera->active = false;
+}
+
+Vec3 reportedRotation(const ScriptedCamera& camera, const World& world) {
+    if (camera.lockedOn == 0) return camera.rotation;
+    return lookAtRotation(camera.position, entityPosition(world, camera.lockedOn));
+}
+
+int aliveCameraCount(const CameraRegistry& registry) {
+    int count = 0;
+    for (const ScriptedCamera& camera : registry.cameras) count += camera.alive ? 1 : 0;
+    return count;
+}
+
+int createdCameraCount(const CameraRegistry& registry) { return static_cast<int>(registry.cameras.size()); }
+
+const ScriptedCamera* activeCamera(const CameraRegistry& registry) {
+    for (const ScriptedCamera& camera : registry.cameras) {
+        if (camera.alive && camera.active) return &camera;
+    }
+    return nullptr;
+}
+
+} // namespace sim

@@ -1,0 +1,199 @@
+#include "sim_runner.h"
+
+#include "sim_game.h"
+#include "standin_host.h"
+
+#include <cstdio>
+#include <map>
+#include <type_traits>
+
+namespace sim {
+namespace {
+constexpr size_t keptViolations = 50;
+constexpr uint32_t keyRepeatMs = 500; // a held key repeats its key-down message, as keyboards do
+
+struct Run {
+    const Session& session;
+    const RunOptions& options;
+    SimGame game;
+    RunResult result;
+    std::map<uint32_t, uint32_t> heldKeys; // key code -> tick of its last message
+    size_t cameraFaultsSeen = 0;
+    size_t callFaultsSeen = 0;
+    size_t protocolErrorsSeen = 0;
+    int frame = 0;
+};
+
+void violation(Run& run, const std::string& message) {
+    if (run.result.violations.size() < keptViolations) run.result.violations.push_back({run.frame, message});
+    ++run.result.violationCount;
+}
+
+uint32_t elapsedMs() { return standin::tickCountNow() - startTicks; }
+
+void setUpWorld(Run& run) {
+    World& world = run.game.world;
+    world.characterPosition = run.session.characterStart;
+    world.characterHeading = run.session.characterHeading;
+    world.targetPosition = run.session.targetPosition;
+}
+
+void sendKeys(Run& run, const SessionEvent& event) {
+    for (uint32_t key : event.keysDown) {
+        standin::sendKeyMessage(key, false, 0, run.heldKeys.count(key) ? 1 : 0);
+        run.heldKeys[key] = standin::tickCountNow();
+    }
+    for (uint32_t key : event.keysUp) {
+        standin::releaseKey(key);
+        run.heldKeys.erase(key);
+    }
+}
+
+void repeatHeldKeys(Run& run) {
+    for (auto& [key, lastMessage] : run.heldKeys) {
+        if (standin::tickCountNow() - lastMessage < keyRepeatMs) continue;
+        standin::sendKeyMessage(key, false, 0, 1);
+        lastMessage = standin::tickCountNow();
+    }
+}
+
+// A held input that is let go reports its release in this frame.
+void setHeld(bool held, bool& current, bool& releasedEdge) {
+    if (current && !held) releasedEdge = true;
+    current = held;
+}
+
+void applyEvent(World& w, const SessionEvent& e) {
+    Inputs& in = w.inputs;
+    if (e.look) {
+        in.lookHorizontal = (*e.look)[0];
+        in.lookVertical = (*e.look)[1];
+    }
+    if (e.lookBehind) setHeld(*e.lookBehind, in.lookBehindHeld, in.lookBehindReleased);
+    if (e.target) setHeld(*e.target, in.targetHeld, in.targetReleased);
+    if (e.aim) in.aiming = *e.aim;
+    if (e.scope) in.scope = *e.scope;
+    if (e.distancePress) in.distanceTriggered = true;
+    if (e.weapon) w.weapon = *e.weapon;
+    if (e.carried) {
+        w.carriedA = *e.carried == Carried::a || *e.carried == Carried::both;
+        w.carriedB = *e.carried == Carried::b || *e.carried == Carried::both;
+    }
+    if (e.walk) w.walkSpeed = *e.walk;
+    if (e.turn) w.turnRate = *e.turn;
+    if (e.slope) w.slopeAngle = *e.slope;
+    if (e.slopeExcluded) w.slopeExcluded = *e.slopeExcluded;
+}
+
+void beginFrame(Run& run, size_t& nextEvent) {
+    startFrame(run.game.world);
+    const std::vector<SessionEvent>& events = run.session.events;
+    for (; nextEvent < events.size() && events[nextEvent].frame <= run.frame; ++nextEvent) {
+        const SessionEvent& event = events[nextEvent];
+        applyEvent(run.game.world, event);
+        sendKeys(run, event);
+        const bool noted = !event.note.empty();
+        run.result.events.push_back({run.frame, noted ? event.note : describeEvent(event), noted});
+    }
+    repeatHeldKeys(run);
+    countIdleFrame(run.game.world);
+    char prefix[48];
+    std::snprintf(prefix, sizeof prefix, "[frame %5d %7.3f s]", run.frame, elapsedMs() / 1000.0);
+    run.game.tracePrefix = prefix;
+}
+
+template <typename List> void reportNew(Run& run, const List& list, size_t& seen) {
+    for (; seen < list.size(); ++seen) {
+        if constexpr (std::is_same_v<typename List::value_type, CameraFault>) {
+            violation(run, list[seen].message);
+        } else {
+            violation(run, list[seen]);
+        }
+    }
+}
+
+void checkPass(Run& run, uint32_t wait) {
+    for (const std::string& message : passViolations(run.game.cameras, wait)) violation(run, message);
+    reportNew(run, run.game.cameras.faults, run.cameraFaultsSeen);
+    reportNew(run, run.game.callFaults, run.callFaultsSeen);
+    if (standin::protocolErrors() != run.protocolErrorsSeen) {
+        run.protocolErrorsSeen = standin::protocolErrors();
+        violation(run,
+                  "host protocol error (a call opened inside another, or slots pushed with no call open)");
+    }
+}
+
+// Off passes come every 5 ms; an on pass ends the frame. Returns false when the script ended.
+bool runFramePasses(Run& run) {
+    const uint32_t frameEnd = frameStartMs(run.frame + 1);
+    for (;;) {
+        const uint32_t wait = standin::runPass();
+        ++run.result.passes;
+        if (standin::scriptReturned()) {
+            violation(run, "the script entry returned");
+            return false;
+        }
+        checkPass(run, wait);
+        if (wait == 0) break;
+        standin::advanceTicks(wait);
+        if (elapsedMs() >= frameEnd) return true;
+    }
+    if (elapsedMs() < frameEnd) standin::advanceTicks(frameEnd - elapsedMs());
+    return true;
+}
+
+FrameSample sampleFrame(const Run& run) {
+    const World& world = run.game.world;
+    FrameSample sample;
+    sample.frame = run.frame;
+    sample.seconds = run.frame / static_cast<double>(framesPerSecond);
+    const ScriptedCamera* shown = run.game.cameras.scriptedView ? activeCamera(run.game.cameras) : nullptr;
+    sample.on = shown != nullptr;
+    sample.position = shown ? shown->position : gameCameraPosition(world);
+    sample.rotation = shown ? reportedRotation(*shown, world) : gameCameraRotation(world);
+    sample.fov = shown ? shown->fov : gameCameraOwnFov;
+    sample.distanceHanded = world.distanceHandedThisFrame;
+    sample.distance = world.distanceHandedThisFrame ? world.handedDistance : 0.0f;
+    sample.characterHeading = world.characterHeading;
+    return sample;
+}
+
+bool startPlugin(Run& run, DllMainFunction dllMain) {
+    static int moduleHandle;
+    if (dllMain(&moduleHandle, 1, nullptr) != 1) violation(run, "DllMain refused the process attach");
+    if (!standin::scriptRegistered()) {
+        violation(run, "the plug-in registered no script entry");
+        return false;
+    }
+    standin::startScript();
+    return true;
+}
+
+void finish(Run& run) {
+    for (const std::string& message : endViolations(run.game.cameras)) violation(run, message);
+    run.result.nativeCalls = run.game.nativeCalls;
+    run.result.camerasCreated = createdCameraCount(run.game.cameras);
+    run.result.camerasDisposed = run.result.camerasCreated - aliveCameraCount(run.game.cameras);
+    standin::setFallbackResponder(nullptr); // the game ends with this run
+}
+} // namespace
+
+RunResult runSession(const Session& session, DllMainFunction dllMain, const RunOptions& options) {
+    Run run{session, options, {}, {}, {}};
+    run.game.trace = options.trace;
+    setUpWorld(run);
+    standin::setTickCount(startTicks);
+    installGame(run.game);
+    run.result.started = startPlugin(run, dllMain);
+    size_t nextEvent = 0;
+    for (; run.result.started && run.frame < session.frames; ++run.frame) {
+        beginFrame(run, nextEvent);
+        if (!runFramePasses(run)) break;
+        run.result.samples.push_back(sampleFrame(run));
+        if (options.progress) options.progress(run.result.samples.back(), session.frames);
+    }
+    finish(run);
+    return run.result;
+}
+
+} // namespace sim

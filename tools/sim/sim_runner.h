@@ -1,0 +1,74 @@
+// Plays a session against the plug-in loaded into the stand-in host: 60 game frames a second,
+// the plug-in's passes in each frame, the invariants after every pass, and a sample of what
+// the player sees at the end of every frame.
+#pragma once
+
+#include "session.h"
+#include "sim_cameras.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct FrameSample {
+    int frame = 0;
+    double seconds = 0.0;
+    bool on = false; // the player sees the scripted camera
+    Vec3 position;
+    Vec3 rotation; // pitch, roll, heading
+    float fov = 0.0f;
+    bool distanceHanded = false; // the plug-in handed the game a distance in this frame
+    float distance = 0.0f;
+    float characterHeading = 0.0f;
+};
+
+struct Violation {
+    int frame = 0;
+    std::string message;
+};
+
+struct EventMark {
+    int frame = 0;
+    std::string label; // the note, or what the event does
+    bool noted = false;
+};
+
+struct RunResult {
+    bool started = false;
+    std::vector<FrameSample> samples;
+    std::vector<EventMark> events;
+    std::vector<Violation> violations; // the first ones; violationCount counts all
+    size_t violationCount = 0;
+    uint64_t passes = 0;
+    uint64_t nativeCalls = 0;
+    int camerasCreated = 0;
+    int camerasDisposed = 0;
+};
+
+struct RunOptions {
+    std::FILE* trace = nullptr;                                   // every native call, when set
+    std::function<void(const FrameSample&, int frames)> progress; // after every frame
+};
+
+using DllMainFunction = int32_t (*)(void* instance, uint32_t reason, void* reserved);
+
+// The clock starts far from 0, since a key that never had a message counts as held while
+// the tick count is below 5000.
+constexpr uint32_t startTicks = 1000000;
+
+// Runs the whole session; the library must be freshly loaded in this process.
+RunResult runSession(const Session& session, DllMainFunction dllMain, const RunOptions& options);
+
+// What is wrong after a pass that asked for this wait (empty when nothing is).
+std::vector<std::string> passViolations(const CameraRegistry& cameras, uint32_t wait);
+// What is wrong at the end of a session.
+std::vector<std::string> endViolations(const CameraRegistry& cameras);
+
+// Game time of a frame's start, in ms since the session began: 16 or 17 ms a frame.
+uint32_t frameStartMs(int frame);
+
+} // namespace sim
