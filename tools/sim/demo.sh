@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The README's first command. On Debian 12, from a fresh clone: installs what is missing, builds
+# the default preset and plays the built-in session against the built plug-in, leaving the plot
+# and the per-frame CSV in out/sim/.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+packages=(cmake g++ make pkg-config libinih-dev libcli11-dev libtomlplusplus-dev googletest libgtest-dev
+          libgmock-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    echo "== installing: ${missing[*]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+echo "== building build/default/vorthmere-sim and the plug-in"
+cmake --preset default >/dev/null
+cmake --build --preset default --target vorthmere-sim
+
+echo "== playing the built-in session"
+build/default/vorthmere-sim --csv out/sim/session.csv --svg out/sim/session.svg
+echo "== wrote out/sim/session.svg (the plot) and out/sim/session.csv (the pose of every frame)"
