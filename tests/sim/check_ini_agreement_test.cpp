@@ -13,6 +13,7 @@
 
 #include <fstream>
 #include <map>
+#include <unistd.h>
 
 namespace {
 namespace fs = std::filesystem;
@@ -25,7 +26,8 @@ struct Reported {
 };
 
 Reported reportedValues(const std::string& iniText) {
-    const fs::path path = fs::temp_directory_path() / "vorthmere-agreement.ini";
+    const fs::path path =
+        fs::temp_directory_path() / ("vorthmere-agreement-" + std::to_string(getpid()) + ".ini");
     std::ofstream(path, std::ios::binary) << iniText;
     Reported reported;
     for (const sim::CheckedSetting& s : sim::checkIni(path.string()).settings)

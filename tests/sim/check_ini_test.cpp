@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 namespace fs = std::filesystem;
@@ -13,7 +14,9 @@ namespace fs = std::filesystem;
 std::string writeIni(const std::string& text) {
     std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
     for (char& c : name) c = c == '/' ? '-' : c;
-    const fs::path path = fs::temp_directory_path() / ("vorthmere-check-" + name + ".ini");
+    // The process id keeps test runs of several build folders apart.
+    const fs::path path =
+        fs::temp_directory_path() / ("vorthmere-check-" + std::to_string(getpid()) + name + ".ini");
     std::ofstream(path, std::ios::binary) << text;
     return path.string();
 }
