@@ -56,8 +56,7 @@ struct RunOptions {
 
 using DllMainFunction = int32_t (*)(void* instance, uint32_t reason, void* reserved);
 
-// The clock starts far from 0, since a key that never had a message counts as held while
-// the tick count is below 5000.
+// The clock starts well after 0, as a machine's tick count does some minutes after it starts.
 constexpr uint32_t startTicks = 1000000;
 
 // Runs the whole session; the library must be freshly loaded in this process.
