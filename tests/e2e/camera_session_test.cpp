@@ -170,7 +170,6 @@ constexpr int perSecond = 60;
 // release it, switch off.
 void playSession() {
     {
-        session::enterFreshFolder();
         session::writeSettings(
             "[Config]\nsensitivity_x=2.0\nsensitivity_y=1.5\ndefault_fov=60\nshort_fov=45\n"
             "long_fov=30\nauto_center_time=1000000\n");

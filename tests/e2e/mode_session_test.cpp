@@ -11,7 +11,6 @@ using expect::Calls;
 namespace {
 // Starts a session in a fresh folder, with the settings file when given.
 void begin(const char* settingsText = nullptr) {
-    enterFreshFolder();
     if (settingsText) writeSettings(settingsText);
     programGame();
     start();

@@ -5,21 +5,13 @@
 #include "plugin_loader.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
-#include <unistd.h>
 
 namespace session {
 namespace {
 int32_t nextHandle = 101;
 bool scopeUp = false;
 } // namespace
-
-void enterFreshFolder() {
-    char folder[] = "/tmp/vorthmere-session-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    ASSERT_EQ(chdir(folder), 0);
-}
 
 void writeSettings(const std::string& text) { std::ofstream("Vorthmere.ini", std::ios::binary) << text; }
 void removeSettings() { std::remove("Vorthmere.ini"); }

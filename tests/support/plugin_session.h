@@ -18,8 +18,7 @@ constexpr uint32_t ctrl = 17, keyZ = 90, keyG = 71;
 constexpr uint32_t frameMs = 16;
 const float defaultFov = static_cast<float>(52.282005);
 
-// Creates and enters a fresh working folder and writes the settings file when text is given.
-void enterFreshFolder();
+// Writes the settings file into the working folder.
 void writeSettings(const std::string& text);
 void removeSettings();
 
