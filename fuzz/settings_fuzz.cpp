@@ -1,0 +1,142 @@
+// Fuzzes the settings file: the input bytes are the whole of Vorthmere.ini. The plug-in's own
+// loadSettings and reloadSettings read it; every field must then hold exactly what the key's
+// text converts to, or the key's default when it has no convertible text. The expected values
+// are worked out here from the reader's raw text with the C library's conversions, so a
+// mistake in the plug-in's conversion, saturation, narrowing or lookup shows up as a finding.
+#include "settings/settings.h"
+
+#include <INIReader.h>
+
+#include <bit>
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+enum class Kind { keyCode, integer, real };
+
+struct Expectation {
+    const char* key;
+    Kind kind;
+    double fallback;
+    // Where the plug-in keeps the value, read back as its 32 bits.
+    uint32_t (*stored)();
+};
+
+template <auto Field> uint32_t storedBits() { return std::bit_cast<uint32_t>(settings.*Field); }
+
+// The twelve keys with their documented defaults.
+const Expectation expectations[] = {
+    {"enable_key1", Kind::keyCode, 17, storedBits<&Settings::enableKey1>},
+    {"enable_key2", Kind::keyCode, 90, storedBits<&Settings::enableKey2>},
+    {"disable_key1", Kind::keyCode, 17, storedBits<&Settings::disableKey1>},
+    {"disable_key2", Kind::keyCode, 71, storedBits<&Settings::disableKey2>},
+    {"enable_on_default", Kind::integer, 0, storedBits<&Settings::enableOnDefault>},
+    {"sensitivity_x", Kind::real, 7.2, storedBits<&Settings::sensitivityX>},
+    {"sensitivity_y", Kind::real, 3.6, storedBits<&Settings::sensitivityY>},
+    {"disable_in_scope", Kind::integer, 0, storedBits<&Settings::disableInScope>},
+    {"auto_center_time", Kind::integer, 0, storedBits<&Settings::autoCenterTime>},
+    {"default_fov", Kind::real, 52.282005, storedBits<&Settings::defaultFov>},
+    {"short_fov", Kind::real, 45.0, storedBits<&Settings::shortFov>},
+    {"long_fov", Kind::real, 35.0, storedBits<&Settings::longFov>},
+};
+
+constexpr int32_t enableOnDefaultSentinel = 0x5EA1ED;
+
+locale_t classicLocale() {
+    static const locale_t classic = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
+    return classic;
+}
+
+// strtol with base 0, saturated to 32 bits; the default when no character converts.
+uint32_t expectedInteger(const std::string& text, double fallback) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    long value = std::strtol(begin, &end, 0);
+    if (end == begin) return static_cast<uint32_t>(static_cast<int32_t>(fallback));
+    if (value > INT32_MAX) value = INT32_MAX;
+    if (value < INT32_MIN) value = INT32_MIN;
+    return static_cast<uint32_t>(static_cast<int32_t>(value));
+}
+
+// strtod in the C locale, narrowed to float by round-to-nearest; the default when nothing converts.
+uint32_t expectedReal(const std::string& text, double fallback) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    const double value = strtod_l(begin, &end, classicLocale());
+    return std::bit_cast<uint32_t>(static_cast<float>(end == begin ? fallback : value));
+}
+
+uint32_t expectedBits(const INIReader& reader, const Expectation& e) {
+    const std::string text = reader.Get("Config", e.key, "");
+    return e.kind == Kind::real ? expectedReal(text, e.fallback) : expectedInteger(text, e.fallback);
+}
+
+bool sameValue(const Expectation& e, uint32_t stored, uint32_t expected) {
+    if (stored == expected) return true;
+    // NaN payloads are not part of the rules: any NaN stands for a NaN in the text.
+    return e.kind == Kind::real && std::isnan(std::bit_cast<float>(stored)) &&
+           std::isnan(std::bit_cast<float>(expected));
+}
+
+[[noreturn]] void fail(const char* step, const Expectation& e, uint32_t stored, uint32_t expected) {
+    std::fprintf(stderr, "settings fuzz: after %s, %s holds 0x%08X, expected 0x%08X\n", step, e.key, stored,
+                 expected);
+    std::abort();
+}
+
+void checkFields(const char* step, const INIReader& reader, bool reloaded) {
+    for (const Expectation& e : expectations) {
+        const bool keptAcrossReload = reloaded && std::strcmp(e.key, "enable_on_default") == 0;
+        const uint32_t expected =
+            keptAcrossReload ? static_cast<uint32_t>(enableOnDefaultSentinel) : expectedBits(reader, e);
+        const uint32_t stored = e.stored();
+        if (!sameValue(e, stored, expected)) fail(step, e, stored, expected);
+    }
+}
+
+bool writeSettingsFile(const uint8_t* data, size_t size) {
+    FILE* file = std::fopen(settingsFileName, "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(data, 1, size, file) == size;
+    return std::fclose(file) == 0 && written;
+}
+
+} // namespace
+
+// The plug-in opens the file by its relative name, so each run works in a folder of its own.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    char folder[] = "/tmp/vorthmere-settings-fuzz-XXXXXX";
+    if (!mkdtemp(folder) || chdir(folder) != 0) {
+        std::perror("settings fuzz: cannot make a working folder");
+        std::abort();
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (!writeSettingsFile(data, size)) {
+        std::perror("settings fuzz: cannot write Vorthmere.ini");
+        std::abort();
+    }
+    const INIReader reader(settingsFileName);
+
+    // Garbage first, so that a field the load forgets to write shows up.
+    std::memset(&settings, 0xA5, sizeof(settings));
+    loadSettings();
+    checkFields("loadSettings", reader, false);
+
+    settings.enableOnDefault = enableOnDefaultSentinel;
+    reloadSettings();
+    checkFields("reloadSettings", reader, true);
+    return 0;
+}
