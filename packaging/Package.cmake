@@ -1,0 +1,20 @@
+# The player's package: Vorthmere-<version>.zip with the plug-in, the default settings file,
+# the player's README and inih's licence notice. The version is the project's.
+set(package_dir ${CMAKE_BINARY_DIR}/package)
+set(package_zip ${CMAKE_BINARY_DIR}/Vorthmere-${PROJECT_VERSION}.zip)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt ${package_dir}/README.txt @ONLY)
+if(NOT VORTHMERE_INIH_LICENSE OR NOT EXISTS "${VORTHMERE_INIH_LICENSE}")
+    message(FATAL_ERROR "no licence notice of inih found for the package")
+endif()
+
+add_custom_command(OUTPUT ${package_zip}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vorthmere> ${package_dir}/Vorthmere.asi
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/Vorthmere.ini ${package_dir}/Vorthmere.ini
+    COMMAND ${CMAKE_COMMAND} -E copy ${VORTHMERE_INIH_LICENSE} ${package_dir}/LICENSE-inih.txt
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${package_zip}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${package_dir}
+            ${CMAKE_COMMAND} -E tar cf ${package_zip} --format=zip
+            Vorthmere.asi Vorthmere.ini README.txt LICENSE-inih.txt
+    DEPENDS vorthmere ${CMAKE_CURRENT_LIST_DIR}/Vorthmere.ini ${package_dir}/README.txt ${VORTHMERE_INIH_LICENSE}
+    COMMENT "Player's package Vorthmere-${PROJECT_VERSION}.zip")
+add_custom_target(package DEPENDS ${package_zip})
