@@ -113,13 +113,29 @@ bool writeSettingsFile(const uint8_t* data, size_t size) {
 
 } // namespace
 
-// The plug-in opens the file by its relative name, so each run works in a folder of its own.
+// The plug-in opens the file by its relative name, so each run works in a folder of its own:
+// in memory where there is a tmpfs, since rewriting a file on a disk mounted with discard
+// costs milliseconds an input.
+namespace {
+char workFolder[64];
+
+void removeWorkFolder() {
+    std::remove(settingsFileName);
+    rmdir(workFolder);
+}
+} // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    char folder[] = "/tmp/vorthmere-settings-fuzz-XXXXXX";
-    if (!mkdtemp(folder) || chdir(folder) != 0) {
+    std::strcpy(workFolder, "/dev/shm/vorthmere-settings-fuzz-XXXXXX");
+    if (!mkdtemp(workFolder)) {
+        std::strcpy(workFolder, "/tmp/vorthmere-settings-fuzz-XXXXXX");
+        if (!mkdtemp(workFolder)) workFolder[0] = 0;
+    }
+    if (!workFolder[0] || chdir(workFolder) != 0) {
         std::perror("settings fuzz: cannot make a working folder");
         std::abort();
     }
+    std::atexit(removeWorkFolder);
     return 0;
 }
 
