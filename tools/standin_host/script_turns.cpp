@@ -1,8 +1,6 @@
 #include "script_turns.h"
 
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+#include "script_thread.h"
 
 namespace standin {
 namespace {
@@ -10,20 +8,21 @@ enum class Turn { host, script };
 
 // Never destroyed: the script thread stays blocked in it until the process ends.
 struct Turns {
-    std::mutex mutex;
-    std::condition_variable changed;
+    TurnMutex mutex;
+    TurnCondition changed;
     Turn turn = Turn::host;
     uint32_t lastWait = 0;
     bool started = false;
     bool finished = false;
-    std::thread::id scriptThread;
+    ScriptFunction entry = nullptr;
+    ThreadId scriptThread{};
 };
 Turns& turns() {
     static Turns* instance = new Turns;
     return *instance;
 }
 
-void waitForTurn(std::unique_lock<std::mutex>& lock, Turn mine) {
+void waitForTurn(std::unique_lock<TurnMutex>& lock, Turn mine) {
     Turns& t = turns();
     t.changed.wait(lock, [&] { return t.turn == mine; });
 }
@@ -32,24 +31,27 @@ void handTurn(Turn next) {
     turns().turn = next;
     turns().changed.notify_all();
 }
+
+void runScriptThread() {
+    ScriptFunction entry = nullptr;
+    {
+        std::unique_lock lock(turns().mutex);
+        waitForTurn(lock, Turn::script);
+        entry = turns().entry;
+    }
+    entry();
+    std::unique_lock lock(turns().mutex);
+    turns().finished = true;
+    handTurn(Turn::host);
+}
 } // namespace
 
 void startScriptThread(ScriptFunction entry) {
     Turns& t = turns();
     std::unique_lock lock(t.mutex);
     t.started = true;
-    std::thread script([entry] {
-        {
-            std::unique_lock lock(turns().mutex);
-            waitForTurn(lock, Turn::script);
-        }
-        entry();
-        std::unique_lock lock(turns().mutex);
-        turns().finished = true;
-        handTurn(Turn::host);
-    });
-    t.scriptThread = script.get_id();
-    script.detach();
+    t.entry = entry;
+    t.scriptThread = startDetachedThread(runScriptThread);
 }
 
 uint32_t resumeScript() {
@@ -72,7 +74,7 @@ void yieldToHost(uint32_t milliseconds) {
 bool onScriptThread() {
     Turns& t = turns();
     std::unique_lock lock(t.mutex);
-    return t.started && std::this_thread::get_id() == t.scriptThread;
+    return t.started && currentThreadId() == t.scriptThread;
 }
 
 bool scriptThreadStarted() {
