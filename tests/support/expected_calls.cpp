@@ -8,9 +8,6 @@
 
 namespace expect {
 
-uint64_t i(int32_t value) { return static_cast<uint32_t>(value); }
-uint64_t f(float value) { return std::bit_cast<uint32_t>(value); }
-
 namespace {
 // Stands for the address of the camera type string, compared by its text.
 constexpr uint64_t typeStringSlot = ~uint64_t{0};

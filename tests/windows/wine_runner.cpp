@@ -6,6 +6,7 @@
 // Usage: vorthmere_wine_runner <path of Vorthmere.asi> <inih|double>
 //   inih:   the plug-in reads Vorthmere.ini; the runner writes one into the working folder.
 //   double: the plug-in was linked with the INIReader test double; every setting is its default.
+#include "native_hashes.h"
 #include "standin_control.h"
 
 #include <windows.h>
@@ -29,26 +30,9 @@ struct Call {
 };
 using Calls = std::vector<Call>;
 
-uint64_t i(int32_t value) { return static_cast<uint32_t>(value); }
-uint64_t f(float value) {
-    uint32_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-
-// Written from the game's catalogue, independently of the plug-in's wrappers.
-constexpr uint64_t gameCameraPosition = 0x595320200B98596E;
-constexpr uint64_t gameCameraRotation = 0x0252D2B5582957A6;
-constexpr uint64_t createCameraWithPose = 0x40C23491CE83708E;
-constexpr uint64_t cameraActiveSwitch = 0x87295BCA613800C8;
-constexpr uint64_t useScriptedView = 0x33281167E4942E4F;
-constexpr uint64_t disposeCamera = 0x4E67E0B6D7FD5145;
-constexpr uint64_t idleTimer = 0x83666F9FB8FEBD4B;
-constexpr uint64_t scopeViewActive = 0xF63134C54B6EC212;
-constexpr uint64_t suppressionSubject = 0x03A8931ECC8015D6;
-constexpr uint64_t suppressForSubject = 0xB78CC4B4706614B0;
-constexpr uint64_t suppressionCallA = 0xE0DE43D290FB65F9;
-constexpr uint64_t suppressionCallB = 0x570E35F5C4A44838;
+using namespace nativehash;
+using slotcode::f;
+using slotcode::i;
 
 constexpr uint32_t ctrl = 17, keyZ = 90, keyG = 71;
 constexpr int32_t subject = 77;
