@@ -3,7 +3,11 @@
 // text converts to, or the key's default when it has no convertible text. The expected values
 // are worked out here from the reader's raw text with the C library's conversions, so a
 // mistake in the plug-in's conversion, saturation, narrowing or lookup shows up as a finding.
+// Only a key-code text of which nothing converts takes the plug-in's own key-name table.
+#include "settings/ini_scan.h"
+#include "settings/key_names.h"
 #include "settings/settings.h"
+#include "settings/settings_report.h"
 
 #include <INIReader.h>
 
@@ -56,13 +60,15 @@ locale_t classicLocale() {
     return classic;
 }
 
-// strtol with base 0, saturated to 32 bits; the default when no character converts.
-uint32_t expectedInteger(const std::string& text, double fallback) {
+// strtol with base 0, saturated to 32 bits; when no character converts, a key code's name or
+// else the default.
+uint32_t expectedInteger(const std::string& text, Kind kind, double fallback) {
     const char* begin = text.c_str();
     char* end = nullptr;
     errno = 0;
     long value = std::strtol(begin, &end, 0);
-    if (end == begin) return static_cast<uint32_t>(static_cast<int32_t>(fallback));
+    const uint32_t byDefault = static_cast<uint32_t>(static_cast<int32_t>(fallback));
+    if (end == begin) return kind == Kind::keyCode ? keyCodeFromName(text).value_or(byDefault) : byDefault;
     if (value > INT32_MAX) value = INT32_MAX;
     if (value < INT32_MIN) value = INT32_MIN;
     return static_cast<uint32_t>(static_cast<int32_t>(value));
@@ -78,7 +84,7 @@ uint32_t expectedReal(const std::string& text, double fallback) {
 
 uint32_t expectedBits(const INIReader& reader, const Expectation& e) {
     const std::string text = reader.Get("Config", e.key, "");
-    return e.kind == Kind::real ? expectedReal(text, e.fallback) : expectedInteger(text, e.fallback);
+    return e.kind == Kind::real ? expectedReal(text, e.fallback) : expectedInteger(text, e.kind, e.fallback);
 }
 
 bool sameValue(const Expectation& e, uint32_t stored, uint32_t expected) {
@@ -144,7 +150,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::perror("settings fuzz: cannot write Vorthmere.ini");
         std::abort();
     }
-    const INIReader reader(settingsFileName);
+    // The oracle reads the text the plug-in hands to inih: lines cut at a NUL byte, since inih
+    // reads before its buffer when an over-long line's tail starts with one.
+    const SettingsFile file = readSettingsFile(settingsFileName);
+    const INIReader reader(file.text.data(), file.text.size());
 
     // Garbage first, so that a field the load forgets to write shows up.
     std::memset(&settings, 0xA5, sizeof(settings));
@@ -154,5 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     settings.enableOnDefault = enableOnDefaultSentinel;
     reloadSettings();
     checkFields("reloadSettings", reader, true);
+    // The report of the same read must be made safely too, whatever the bytes.
+    if (describeSettings(settingsReport).empty()) std::abort();
     return 0;
 }

@@ -1,17 +1,14 @@
 // The few things that differ between the Windows plug-in and the Linux build that our
-// tests load: the module handle type, the tick counter and locale-independent number parsing.
+// tests load: the module handle type, the tick counter and the working folder.
 #pragma once
 
 #include <cstdint>
 
 #ifdef _WIN32
-#include <locale.h>
-#include <stdlib.h>
+#include <direct.h>
 #include <windows.h>
 #else
-#include <clocale>
-#include <cstdlib>
-#include <locale.h>
+#include <unistd.h>
 #endif
 
 #ifdef _WIN32
@@ -25,13 +22,18 @@ extern "C" uint32_t GetTickCount();
 // Milliseconds since the system started; wraps every 49.7 days.
 inline uint32_t tickCount() { return static_cast<uint32_t>(GetTickCount()); }
 
-// strtod with "." as the decimal point whatever locale the game process runs in.
-inline double strtodClassic(const char* text, char** end) {
 #ifdef _WIN32
-    static const _locale_t classic = _create_locale(LC_NUMERIC, "C");
-    return _strtod_l(text, end, classic);
+constexpr char pathSeparator = '\\';
 #else
-    static const locale_t classic = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
-    return strtod_l(text, end, classic);
+constexpr char pathSeparator = '/';
+#endif
+
+// The process's working folder (the game folder, where the settings file and the log sit), or
+// nullptr when it does not fit the buffer.
+inline const char* workingFolder(char* buffer, int size) {
+#ifdef _WIN32
+    return _getcwd(buffer, size);
+#else
+    return getcwd(buffer, static_cast<size_t>(size));
 #endif
 }

@@ -2,6 +2,7 @@
 // reloadSettings walk it in its order; the simulator's settings check reads it too.
 #pragma once
 
+#include "settings/number_text.h"
 #include "settings/settings.h"
 
 #include <cstddef>
@@ -25,11 +26,6 @@ extern const SettingRow settingRows[];
 extern const size_t settingRowCount;
 
 bool isRealSetting(const SettingRow& row);
-
-// strtol with base 0, saturated to the 32-bit signed range; empty when no character converts.
-std::optional<int32_t> integerFromText(const char* text);
-// strtod with "." as the decimal point; empty when no character converts.
-std::optional<double> realFromText(const char* text);
 
 // The raw value text of a key, "" when absent; joined repeats are separated by newlines.
 std::string settingText(const INIReader& reader, const SettingRow& row);

@@ -1,13 +1,11 @@
 #include "settings/settings.h"
 
-#include "host/platform.h"
+#include "settings/ini_scan.h"
+#include "settings/key_names.h"
 #include "settings/setting_rows.h"
+#include "settings/settings_report.h"
 
 #include <INIReader.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <limits>
 
 Settings settings;
 
@@ -30,22 +28,6 @@ const size_t settingRowCount = sizeof(settingRows) / sizeof(settingRows[0]);
 
 bool isRealSetting(const SettingRow& row) { return std::holds_alternative<float Settings::*>(row.field); }
 
-std::optional<int32_t> integerFromText(const char* text) {
-    char* end = nullptr;
-    const long long value = std::strtoll(text, &end, 0);
-    if (end == text) return std::nullopt;
-    if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(value);
-}
-
-std::optional<double> realFromText(const char* text) {
-    char* end = nullptr;
-    const double value = strtodClassic(text, &end);
-    if (end == text) return std::nullopt;
-    return value;
-}
-
 std::string settingText(const INIReader& reader, const SettingRow& row) {
     return reader.Get(settingsSection, row.key, "");
 }
@@ -57,22 +39,26 @@ void applySetting(const INIReader& reader, const SettingRow& row) {
         settings.*std::get<float Settings::*>(row.field) = static_cast<float>(value);
         return;
     }
-    const int32_t value = integerFromText(text.c_str()).value_or(static_cast<int32_t>(row.fallback));
     if (auto keyCode = std::get_if<uint32_t Settings::*>(&row.field)) {
-        settings.** keyCode = static_cast<uint32_t>(value);
-    } else {
-        settings.*std::get<int32_t Settings::*>(row.field) = value;
+        const uint32_t fallback = static_cast<uint32_t>(static_cast<int32_t>(row.fallback));
+        settings.** keyCode = keyCodeFromText(text.c_str()).value_or(fallback);
+        return;
     }
+    settings.*std::get<int32_t Settings::*>(row.field) =
+        integerFromText(text.c_str()).value_or(static_cast<int32_t>(row.fallback));
 }
 
 namespace {
-// A file that cannot be opened leaves the reader empty, so every key takes its default.
+// A file that cannot be opened leaves the reader empty, so every key takes its default. The
+// reader parses the text read here, in which no line holds a NUL byte (see readSettingsFile).
 void readSettings(bool reloading) {
-    const INIReader reader(settingsFileName);
+    const SettingsFile file = readSettingsFile(settingsFileName);
+    const INIReader reader(file.text.data(), file.text.size());
     for (size_t i = 0; i < settingRowCount; ++i) {
         if (reloading && !settingRows[i].reloaded) continue;
         applySetting(reader, settingRows[i]);
     }
+    settingsReport = reportSettingsRead(settingsFileName, file, reader, reloading);
 }
 } // namespace
 

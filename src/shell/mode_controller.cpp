@@ -7,7 +7,9 @@
 #include "host/host.h"
 #include "host/natives.h"
 #include "input/key_state.h"
+#include "settings/key_names.h"
 #include "settings/settings.h"
+#include "shell/plugin_log.h"
 
 namespace {
 constexpr uint32_t onPassWaitMs = 0;  // one on pass per game frame
@@ -20,9 +22,12 @@ bool combinationHeld(uint32_t firstKey, uint32_t secondKey) {
 
 // The combination is tested with the keys in force before the reload.
 void testEnableCombination() {
-    if (!combinationHeld(settings.enableKey1, settings.enableKey2)) return;
+    const uint32_t first = settings.enableKey1, second = settings.enableKey2;
+    if (!combinationHeld(first, second)) return;
     reloadSettings();
+    logSettingsReload();
     activateCamera();
+    logEvent("Camera on: the enable combination " + combinationName(first, second));
 }
 
 // When the enable combination already switched the camera on in this pass, the suspension
@@ -31,7 +36,23 @@ void testScopeResume() {
     if (cameraRig.scopeSuspended != 1) return;
     if (scopeViewActive() != 0 || settings.disableInScope != 1) return;
     cameraRig.scopeSuspended = 0;
-    if (cameraRig.active != 1) activateCamera();
+    if (cameraRig.active == 1) {
+        logEvent("The scope view closed; the camera is already on");
+        return;
+    }
+    activateCamera();
+    logEvent("Camera on: the scope view closed");
+}
+
+// The host may start the script entry again in the same process (scripts restart when a save
+// is loaded) while the camera is still on: a second pair would orphan the first.
+void switchOnAtStart() {
+    if (cameraRig.active == 1) {
+        logEvent("The camera is still on from before the script started again; it stays as it is");
+        return;
+    }
+    activateCamera();
+    logEvent("Camera on at start: enable_on_default = 1");
 }
 } // namespace
 
@@ -39,12 +60,16 @@ bool runOnPass() {
     updateLookFrame();
     if (combinationHeld(settings.disableKey1, settings.disableKey2)) {
         deactivateCamera();
+        logEvent("Camera off: the disable combination " +
+                 combinationName(settings.disableKey1, settings.disableKey2));
         return false;
     }
     // The scope is asked on every pass that gets here, whatever the rule says.
     if (scopeViewActive() != 0 && settings.disableInScope == 1) {
         deactivateCamera();
         cameraRig.scopeSuspended = 1;
+        logEvent(
+            "Camera off: the scope view is up (disable_in_scope = 1); it comes back when the scope closes");
         return false;
     }
     scriptWait(onPassWaitMs);
@@ -59,7 +84,7 @@ void runOffPass() {
 }
 
 void runModeController() {
-    if (settings.enableOnDefault == 1) activateCamera();
+    if (settings.enableOnDefault == 1) switchOnAtStart();
     for (;;) {
         while (cameraRig.active == 1 && runOnPass()) {}
         runOffPass();

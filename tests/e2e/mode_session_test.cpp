@@ -233,3 +233,29 @@ TEST(ModeSession, HeldKeysStopCountingFiveSecondsAfterTheirLastMessage) {
         EXPECT_EQ(creations(), 2u);
     });
 }
+
+// Hosts start the script entry again in the same process, for example when a save is loaded.
+TEST(ModeSession, ARestartedScriptEntryKeepsThePairItFindsAndSwitchesOnOnlyWhenOff) {
+    EXPECT_IN_FRESH_PROCESS([] {
+        begin("[Config]\nenable_on_default=1\ndefault_fov=40\n");
+        EXPECT_EQ(pass(), 0u);
+        EXPECT_EQ(creations(), 2u);
+        standin::startScript(); // the camera is on: the new start must not make a second pair
+        EXPECT_EQ(pass(), 0u) << "the restarted entry goes straight to the on pass";
+        EXPECT_EQ(creations(), 2u);
+        hold(ctrl, keyG);
+        EXPECT_EQ(pass(), 5u);
+        release(ctrl, keyG);
+        EXPECT_EQ(disposals(), 2u) << "the one pair is the one torn down";
+        writeSettings("[Config]\nenable_on_default=1\ndefault_fov=55\n");
+        standin::startScript(); // the camera is off: the start reads the file and switches on
+        uint32_t wait = 0;
+        const auto calls = nextPassCalls(wait);
+        EXPECT_EQ(wait, 0u);
+        const Calls activation = expect::activation(gamePose, 55.0f, 103);
+        ASSERT_GE(calls.size(), activation.size());
+        EXPECT_TRUE(expect::sameCalls({calls.begin(), calls.begin() + static_cast<long>(activation.size())},
+                                      activation));
+        EXPECT_EQ(standin::protocolErrors(), 0u);
+    });
+}

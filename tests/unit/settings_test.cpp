@@ -164,6 +164,24 @@ const std::vector<FileCase>& fileCases() {
              s.sensitivityY = -0.0f;
              s.shortFov = 1.0f;
          }},
+        {"hex floats and infinities on every C runtime",
+         "[Config]\nlong_fov = 0x1Ap0\nshort_fov = 0x.8p1\nsensitivity_x = -Infinity\n",
+         [=](Settings& s) {
+             s.longFov = 26.0f;
+             s.shortFov = 1.0f;
+             s.sensitivityX = -inf;
+         }},
+        {"key names",
+         "[Config]\nenable_key2 = z\ndisable_key2 = F5\nenable_key1 = Ctlr\ndisable_key1 = vk_menu\n",
+         [](Settings& s) {
+             s.enableKey2 = 90;
+             s.disableKey2 = 116;
+             s.disableKey1 = 18;
+         }},
+        {"key name given twice, first wins", "[Config]\nenable_key1 = Shift\nenable_key1 = Alt\n",
+         [](Settings& s) { s.enableKey1 = 16; }},
+        {"key name only for key codes", "[Config]\nauto_center_time = Z\nenable_on_default = Ctrl\n",
+         [](Settings&) {}},
         {"repeated key, first wins", "[Config]\nshort_fov = 40\nshort_fov = 50\n",
          [](Settings& s) { s.shortFov = 40.0f; }},
         {"repeated key, bad first", "[Config]\nshort_fov = x\nshort_fov = 50\n", [](Settings&) {}},
