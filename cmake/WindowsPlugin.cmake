@@ -1,5 +1,6 @@
 # The Windows plug-in Vorthmere.asi, its test programs and its player package. Included from
 # the top-level CMakeLists.txt when building for Windows (the windows preset).
+enable_language(RC)
 
 # The host's exports under their decorated names: an import library made from the .def, so
 # that the plain extern "C" names our code calls bind to ScriptHookRDR2.dll's decorated ones.
@@ -15,11 +16,14 @@ add_custom_target(vorthmere_host_imports DEPENDS ${VORTHMERE_HOST_IMPORTS})
 # No toolchain runtime DLL beside the plug-in: libgcc and libstdc++ go into it.
 set(VORTHMERE_STATIC_RUNTIME -static-libgcc -static-libstdc++ -static)
 
-add_library(vorthmere SHARED ${CMAKE_CURRENT_LIST_DIR}/plugin_anchor.cpp)
+# The version players see in the file's properties, from project().
+configure_file(${PROJECT_SOURCE_DIR}/packaging/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
+
+add_library(vorthmere SHARED ${CMAKE_CURRENT_LIST_DIR}/plugin_anchor.cpp ${CMAKE_BINARY_DIR}/version.rc)
 target_link_libraries(vorthmere PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,vorthmere_core>" ${VORTHMERE_HOST_IMPORTS})
 add_dependencies(vorthmere vorthmere_host_imports)
 # DllMain is the entry the start-up code calls, not an export: the plug-in exports nothing.
-target_link_options(vorthmere PRIVATE ${VORTHMERE_STATIC_RUNTIME} -Wl,--exclude-all-symbols)
+target_link_options(vorthmere PRIVATE ${VORTHMERE_STATIC_RUNTIME} -Wl,--exclude-all-symbols -Wl,--gc-sections)
 set_target_properties(vorthmere PROPERTIES
     OUTPUT_NAME Vorthmere
     PREFIX ""
@@ -29,9 +33,19 @@ set_target_properties(vorthmere PROPERTIES
     LINK_DEPENDS "${VORTHMERE_HOST_IMPORTS}")
 vorthmere_warnings(vorthmere)
 
-if(VORTHMERE_BUILD_TESTS)
-    enable_testing()
-    add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/../tools/windows_host ${CMAKE_BINARY_DIR}/windows_host)
-endif()
+# Players get the DLL without its debug information, which stays beside it in the build folder
+# (Vorthmere.asi.debug, found by debuggers through the debug link).
+add_custom_command(TARGET vorthmere POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:vorthmere> $<TARGET_FILE:vorthmere>.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-debug --strip-unneeded $<TARGET_FILE:vorthmere>
+    COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=$<TARGET_FILE_NAME:vorthmere>.debug $<TARGET_FILE:vorthmere>
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:vorthmere>
+    COMMENT "Stripping Vorthmere.asi; debug information in Vorthmere.asi.debug")
 
-include(${CMAKE_CURRENT_LIST_DIR}/../packaging/Package.cmake)
+# The stand-in ScriptHookRDR2.dll, the simulator and the programs the tests run under Wine.
+add_subdirectory(${PROJECT_SOURCE_DIR}/tools/windows_host ${CMAKE_BINARY_DIR}/windows_host)
+
+include(${PROJECT_SOURCE_DIR}/packaging/Package.cmake)
+if(BUILD_TESTING)
+    include(${PROJECT_SOURCE_DIR}/tests/windows/package_tests.cmake)
+endif()

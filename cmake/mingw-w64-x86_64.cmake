@@ -8,6 +8,7 @@ set(CMAKE_CXX_COMPILER ${VORTHMERE_MINGW_TRIPLE}-g++)
 set(CMAKE_RC_COMPILER ${VORTHMERE_MINGW_TRIPLE}-windres)
 set(CMAKE_DLLTOOL ${VORTHMERE_MINGW_TRIPLE}-dlltool)
 set(CMAKE_OBJDUMP ${VORTHMERE_MINGW_TRIPLE}-objdump)
+set(CMAKE_OBJCOPY ${VORTHMERE_MINGW_TRIPLE}-objcopy)
 
 # Libraries and packages come from the MinGW sysroot only, never from the Linux system.
 set(CMAKE_FIND_ROOT_PATH /usr/${VORTHMERE_MINGW_TRIPLE})

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The one test command: installs what is missing, builds the default and sanitizer presets,
-# runs every test, then the stages under tools/ci (Windows build under Wine, fuzzing, soak).
+# The one test command: installs what is missing, builds the default and asan presets with
+# their tests and runs them (the soak and the benchmark's short run among them), then the
+# stages under tools/ci: ThreadSanitizer, the Windows plug-in under Wine, fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ gcc pkg-config libinih-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake make g++ gcc pkg-config git googletest libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64 wine
           libcli11-dev libtomlplusplus-dev locales zip unzip)
 missing=()
@@ -18,9 +19,10 @@ if ((${#missing[@]})); then
     apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+source tools/ci/inih.sh
 for preset in default asan; do
     echo "== preset $preset"
-    cmake --preset "$preset"
+    cmake --preset "$preset" -DBUILD_TESTING=ON "${inih_option[@]}"
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done

@@ -1,10 +1,10 @@
 // --check-ini agrees with the loaded plug-in: for each file, a probe session plays against the
 // real library with that file, driven by the values the check reports (the key combinations it
 // names switch the camera on and off), and what the camera does must match those values.
-#include "check_ini.h"
 #include "fresh_process.h"
 #include "plugin_library.h"
 #include "session.h"
+#include "settings/settings_report.h"
 #include "sim_runner.h"
 #include "standin_host.h"
 #include "work_folder.h"
@@ -30,8 +30,8 @@ Reported reportedValues(const std::string& iniText) {
         fs::temp_directory_path() / ("vorthmere-agreement-" + std::to_string(getpid()) + ".ini");
     std::ofstream(path, std::ios::binary) << iniText;
     Reported reported;
-    for (const sim::CheckedSetting& s : sim::checkIni(path.string()).settings)
-        reported.values[s.key] = s.value;
+    for (const SettingOutcome& s : checkSettingsFile(path.string().c_str()).settings)
+        reported.values[s.row->key] = s.value;
     fs::remove(path);
     return reported;
 }

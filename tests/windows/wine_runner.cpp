@@ -3,9 +3,11 @@
 // plug-in with LoadLibrary binds its eight decorated imports to it, exactly as in the game.
 // Then: off passes, Ctrl+Z switches on, a few frames, Ctrl+G tears down, FreeLibrary detaches.
 //
-// Usage: vorthmere_wine_runner <path of Vorthmere.asi> <inih|double>
-//   inih:   the plug-in reads Vorthmere.ini; the runner writes one into the working folder.
-//   double: the plug-in was linked with the INIReader test double; every setting is its default.
+// Usage: vorthmere_wine_runner <path of Vorthmere.asi> <session|settings>
+//   session:  a plain Vorthmere.ini with one field of view, which the switch-on must use.
+//   settings: a Vorthmere.ini that only a plug-in reading it exactly as documented gets right: a
+//             hexadecimal float, a hexadecimal key code, and a comment longer than 199 characters
+//             whose cut-off tail reads "enable_on_default=1" (it must not switch the camera on).
 #include "native_hashes.h"
 #include "standin_control.h"
 
@@ -138,28 +140,33 @@ void programGame() {
     standinAnswerCounting(createCameraWithPose, firstCamera);
     standinAnswerInt(suppressionSubject, subject);
 }
+
+// Writes the mode's Vorthmere.ini into the working folder; returns the field of view it sets.
+float writeSettings(const std::string& mode) {
+    std::string text = "[Config]\ndefault_fov=61.5\n";
+    float fov = 61.5f;
+    if (mode == "settings") {
+        const std::string longComment = ";" + std::string(198, '-');
+        text = "[Config]\n" + longComment + "enable_on_default=1\ndefault_fov = 0x1Ap0\nenable_key2 = 0x5A\n";
+        fov = 26.0f;
+    }
+    FILE* ini = std::fopen("Vorthmere.ini", "wb");
+    if (!ini) return -1.0f;
+    std::fputs(text.c_str(), ini);
+    std::fclose(ini);
+    std::printf("settings (%s): Vorthmere.ini sets default_fov %g\n", mode.c_str(), static_cast<double>(fov));
+    return fov;
+}
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <Vorthmere.asi> <inih|double>\n", argv[0]);
+    const std::string mode = argc == 3 ? argv[2] : "";
+    if (mode != "session" && mode != "settings") {
+        std::fprintf(stderr, "usage: %s <Vorthmere.asi> <session|settings>\n", argv[0]);
         return 2;
     }
-    const bool realReader = std::strcmp(argv[2], "inih") == 0;
-    float fov = static_cast<float>(52.282005);
-    if (realReader) {
-        FILE* ini = std::fopen("Vorthmere.ini", "w");
-        if (!ini) return 2;
-        std::fputs("[Config]\ndefault_fov=61.5\n", ini);
-        std::fclose(ini);
-        fov = 61.5f;
-        std::printf("settings: real inih reads Vorthmere.ini (default_fov=61.5)\n");
-    } else {
-        DeleteFileA("Vorthmere.ini");
-        std::printf(
-            "settings: Vorthmere.asi is linked with the INIReader test double (no inih for Windows in "
-            "this build); every setting takes its default, as without Vorthmere.ini\n");
-    }
+    const float fov = writeSettings(mode);
+    if (fov < 0.0f) return 2;
 
     programGame();
     HMODULE plugin = LoadLibraryA(argv[1]);

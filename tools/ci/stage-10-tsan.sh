@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # ThreadSanitizer: the tests labelled "concurrency" (key messages from another thread).
 set -euo pipefail
-cmake --preset tsan
+cd "$(dirname "$0")/../.."
+source tools/ci/inih.sh
+cmake --preset tsan -DBUILD_TESTING=ON "${inih_option[@]}"
 cmake --build --preset tsan
 ctest --preset tsan -L concurrency

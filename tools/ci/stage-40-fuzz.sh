@@ -8,7 +8,8 @@ build=${VORTHMERE_FUZZ_BUILD:-$root/build/fuzz}
 seconds=${VORTHMERE_FUZZ_SECONDS:-60}
 
 # A build folder of its own: clang, and every file instrumented for coverage and the sanitizers.
-cmake -S . -B "$build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+source tools/ci/inih.sh
+cmake -S . -B "$build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON "${inih_option[@]}" \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     "-DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
     "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"

@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# The README's first command. On Debian 12, from a fresh clone: installs what is missing, builds
-# the default preset and plays the built-in session against the built plug-in, leaving the plot
-# and the per-frame CSV in out/sim/.
+# The README's first command. On Debian 12, from a fresh clone: installs what the plug-in and the
+# simulator need (nothing of the tests), builds them with the default preset and plays the
+# built-in session against the built plug-in, leaving the plot and the per-frame CSV in out/sim/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-packages=(cmake g++ make pkg-config libinih-dev libcli11-dev libtomlplusplus-dev googletest libgtest-dev
-          libgmock-dev)
+# inih r62 from the workplace's offline copy when there is one, else fetched (git and network).
+inih_source=../shared/third_party/inih-r62
+inih_option=()
+packages=(cmake make gcc g++ libcli11-dev libtomlplusplus-dev)
+if [ -f "$inih_source/ini.c" ]; then
+    inih_option=("-DFETCHCONTENT_SOURCE_DIR_INIH=$(cd "$inih_source" && pwd)")
+else
+    packages+=(git ca-certificates)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -20,7 +28,7 @@ if ((${#missing[@]})); then
 fi
 
 echo "== building build/default/vorthmere-sim and the plug-in"
-cmake --preset default >/dev/null
+cmake --preset default -DBUILD_TESTING=OFF "${inih_option[@]}" >/dev/null
 cmake --build --preset default --target vorthmere-sim
 
 echo "== playing the built-in session"

@@ -1,6 +1,7 @@
 // vorthmere-sim: plays a session against the built plug-in in the stand-in host and shows what
-// the camera does; --check-ini tells what a settings file sets.
+// the camera does; --check-ini prints the plug-in's report of a settings file.
 #include "check_ini.h"
+#include "decimal_text.h"
 #include "plugin_library.h"
 #include "reports.h"
 #include "session.h"
@@ -98,13 +99,14 @@ bool writeOutput(const std::string& path, const std::function<void(std::ostream&
 }
 
 void printSummary(const sim::RunResult& r, const sim::Session& session) {
-    std::printf("%.2f s, %zu frames, %llu passes, %llu native calls, %d cameras created, %d disposed, "
-                "%zu invariant violations\n",
-                session.frames / 60.0, r.samples.size(), static_cast<unsigned long long>(r.passes),
-                static_cast<unsigned long long>(r.nativeCalls), r.camerasCreated, r.camerasDisposed,
-                r.violationCount);
+    std::cout << sim::fixedText(session.frames / 60.0, 2) << " s, " << r.samples.size() << " frames, "
+              << r.passes << " passes, " << r.nativeCalls << " native calls, " << r.camerasCreated
+              << " cameras created, " << r.camerasDisposed << " disposed, " << r.violationCount
+              << " invariant violations\n";
     for (const sim::Violation& v : r.violations)
-        std::printf("VIOLATION at frame %d (%.3f s): %s\n", v.frame, v.frame / 60.0, v.message.c_str());
+        std::cout << "VIOLATION at frame " << v.frame << " (" << sim::fixedText(v.frame / 60.0, 3)
+                  << " s): " << v.message << '\n';
+    std::cout.flush();
 }
 
 std::string absolute(const std::string& path) {
@@ -148,15 +150,17 @@ int main(int argc, char** argv) {
         "does.\nWithout a session file it plays the built-in one (--print-session shows it)."};
     Options options;
     defineOptions(app, options);
-    CLI11_PARSE(app, argc, argv);
+    // CLI11 exits with codes of its own (105 for a missing file); a usage error is 2, as documented.
+    const int parsed = [&] {
+        CLI11_PARSE(app, argc, argv);
+        return -1;
+    }();
+    if (parsed >= 0) return parsed == 0 ? 0 : 2;
     if (options.printSession) {
         std::cout << sim::embeddedSessionText();
         return 0;
     }
-    if (!options.checkIniFile.empty()) {
-        sim::printIniCheck(sim::checkIni(options.checkIniFile), std::cout);
-        return 0;
-    }
+    if (!options.checkIniFile.empty()) return checkIniFile(options.checkIniFile, std::cout);
     std::cout.flush();
     return playSession(options);
 }

@@ -2,9 +2,10 @@
 // each noted event a dashed line with its note written above the panels.
 #include "reports.h"
 
+#include "decimal_text.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <optional>
 
@@ -29,11 +30,7 @@ struct Frame {
     double high;
 };
 
-std::string num(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
-}
+std::string num(double value) { return fixedText(value, 1); }
 
 std::string escaped(const std::string& text) {
     std::string out;

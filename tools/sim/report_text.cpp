@@ -1,25 +1,18 @@
 // The events table and the CSV.
 #include "reports.h"
 
+#include "decimal_text.h"
+
 #include <algorithm>
-#include <cstdio>
 
 namespace sim {
 namespace {
 constexpr int afterFrames = 30;
 
-std::string format(const char* pattern, double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
-
 std::string poseColumns(const FrameSample& s) {
-    char text[96];
-    std::snprintf(text, sizeof text, "%-3s %8.1f %6.1f %6.1f %5s", s.on ? "on" : "off",
-                  static_cast<double>(s.rotation.z), static_cast<double>(s.rotation.x),
-                  static_cast<double>(s.fov), s.distanceHanded ? format("%.2f", s.distance).c_str() : "-");
-    return text;
+    return padRight(s.on ? "on" : "off", 3) + ' ' + padLeft(fixedText(s.rotation.z, 1), 8) + ' ' +
+           padLeft(fixedText(s.rotation.x, 1), 6) + ' ' + padLeft(fixedText(s.fov, 1), 6) + ' ' +
+           padLeft(s.distanceHanded ? fixedText(s.distance, 2) : "-", 5);
 }
 
 const FrameSample& sampleAt(const RunResult& result, int frame) {
@@ -46,12 +39,9 @@ void writeEventTable(const RunResult& result, std::ostream& out) {
     for (size_t i = 0; i < result.events.size(); ++i) {
         const EventMark& event = result.events[i];
         const int after = std::min(event.frame + afterFrames, nextEventFrame(result, i) - 1);
-        char line[320];
-        std::snprintf(line, sizeof line, "%6.2f  %-38s | %s | %s\n", event.frame / 60.0,
-                      clipped(event.label, 38).c_str(),
-                      poseColumns(sampleAt(result, event.frame - 1)).c_str(),
-                      poseColumns(sampleAt(result, std::max(after, event.frame))).c_str());
-        out << line;
+        out << padLeft(fixedText(event.frame / 60.0, 2), 6) << "  " << padRight(clipped(event.label, 38), 38)
+            << " | " << poseColumns(sampleAt(result, event.frame - 1)) << " | "
+            << poseColumns(sampleAt(result, std::max(after, event.frame))) << '\n';
     }
 }
 
@@ -62,12 +52,12 @@ void writeCsv(const RunResult& result, std::ostream& out) {
         std::string events;
         for (; nextEvent < result.events.size() && result.events[nextEvent].frame <= s.frame; ++nextEvent)
             events += (events.empty() ? "" : "; ") + result.events[nextEvent].label;
-        char line[256];
-        std::snprintf(line, sizeof line, "%d,%.4f,%s,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,%.4f,", s.frame, s.seconds,
-                      s.on ? "on" : "off", double(s.position.x), double(s.position.y), double(s.position.z),
-                      double(s.rotation.x), double(s.rotation.y), double(s.rotation.z), double(s.fov));
-        out << line;
-        if (s.distanceHanded) out << format("%.4f", s.distance);
+        out << s.frame << ',' << fixedText(s.seconds, 4) << ',' << (s.on ? "on" : "off");
+        for (float value :
+             {s.position.x, s.position.y, s.position.z, s.rotation.x, s.rotation.y, s.rotation.z, s.fov})
+            out << ',' << fixedText(value, 4);
+        out << ',';
+        if (s.distanceHanded) out << fixedText(s.distance, 4);
         std::replace(events.begin(), events.end(), '"', '\'');
         out << ',' << (events.empty() ? "" : '"' + events + '"') << '\n';
     }

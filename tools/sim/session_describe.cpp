@@ -1,8 +1,8 @@
 // Key names and the short descriptions of events used in tables and plots.
+#include "decimal_text.h"
 #include "session.h"
 
 #include <cctype>
-#include <cstdio>
 
 namespace sim {
 namespace {
@@ -41,15 +41,14 @@ std::string keyName(uint32_t code) {
 
 std::string keyList(const std::vector<uint32_t>& keys) {
     std::string text;
-    for (uint32_t key : keys) text += (text.empty() ? "" : "+") + keyName(key);
+    for (uint32_t key : keys) {
+        if (!text.empty()) text += '+';
+        text += keyName(key);
+    }
     return text;
 }
 
-std::string number(float value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
-    return text;
-}
+std::string number(float value) { return generalText(value); }
 
 const char* onOff(bool on) { return on ? "on" : "off"; }
 
@@ -81,7 +80,10 @@ const char* carriedName(Carried carried) {
     return "none";
 }
 
-void add(std::string& text, const std::string& part) { text += (text.empty() ? "" : ", ") + part; }
+void add(std::string& text, const std::string& part) {
+    if (!text.empty()) text += ", ";
+    text += part;
+}
 } // namespace
 
 std::optional<uint32_t> keyCodeFromName(std::string_view name) {

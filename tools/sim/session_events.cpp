@@ -1,8 +1,9 @@
 // Reading one event of a session: when it happens and what changes.
 #include "session_reader.h"
 
+#include "decimal_text.h"
+
 #include <cmath>
-#include <cstdio>
 
 namespace sim {
 namespace {
@@ -205,11 +206,7 @@ std::optional<SessionEvent> readEvent(Reader& reader, const toml::table& table) 
 std::optional<std::string> settingValueText(const toml::node& node) {
     if (auto integer = node.value_exact<int64_t>()) return std::to_string(*integer);
     if (auto text = node.value_exact<std::string>()) return *text;
-    if (auto real = node.value_exact<double>()) {
-        char buffer[48];
-        std::snprintf(buffer, sizeof buffer, "%.9g", *real);
-        return std::string(buffer);
-    }
+    if (auto real = node.value_exact<double>()) return generalText(*real, 9);
     return std::nullopt;
 }
 

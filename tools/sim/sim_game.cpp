@@ -1,5 +1,6 @@
 #include "sim_game.h"
 
+#include "decimal_text.h"
 #include "native_catalogue.h"
 
 #include <bit>
@@ -28,8 +29,7 @@ std::string slotText(char kind, uint64_t slot) {
     char text[64];
     switch (kind) {
     case 'f':
-        std::snprintf(text, sizeof text, "%g", std::bit_cast<float>(static_cast<uint32_t>(slot)));
-        break;
+        return generalText(std::bit_cast<float>(static_cast<uint32_t>(slot)));
     case 'u':
         std::snprintf(text, sizeof text, "0x%08" PRIX32, static_cast<uint32_t>(slot));
         break;

@@ -1,5 +1,6 @@
 #include "sim_runner.h"
 
+#include "decimal_text.h"
 #include "sim_game.h"
 #include "standin_host.h"
 
@@ -97,9 +98,8 @@ void beginFrame(Run& run, size_t& nextEvent) {
     }
     repeatHeldKeys(run);
     countIdleFrame(run.game.world);
-    char prefix[48];
-    std::snprintf(prefix, sizeof prefix, "[frame %5d %7.3f s]", run.frame, elapsedMs() / 1000.0);
-    run.game.tracePrefix = prefix;
+    run.game.tracePrefix = "[frame " + padLeft(std::to_string(run.frame), 5) + ' ' +
+                           padLeft(fixedText(elapsedMs() / 1000.0, 3), 7) + " s]";
 }
 
 template <typename List> void reportNew(Run& run, const List& list, size_t& seen) {

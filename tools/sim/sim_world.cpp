@@ -1,5 +1,7 @@
 #include "sim_world.h"
 
+#include "sim_trig.h"
+
 #include <cmath>
 
 namespace sim {
@@ -17,7 +19,7 @@ void walk(World& world) {
     world.characterPosition.x += forward.x * world.walkSpeed * dt;
     world.characterPosition.y += forward.y * world.walkSpeed * dt;
     // Walking up or down the slope changes the height with the distance covered.
-    world.characterPosition.z += std::tan(world.slopeAngle / degrees) * world.walkSpeed * dt;
+    world.characterPosition.z += tangent(world.slopeAngle / degrees) * world.walkSpeed * dt;
 }
 } // namespace
 
@@ -41,7 +43,7 @@ void countIdleFrame(World& world) {
 Vec3 forwardVector(float headingDegrees, float pitchDegrees) {
     const float h = headingDegrees / degrees;
     const float p = pitchDegrees / degrees;
-    return Vec3{-std::sin(h) * std::cos(p), std::cos(h) * std::cos(p), std::sin(p)};
+    return Vec3{-sine(h) * cosine(p), cosine(h) * cosine(p), sine(p)};
 }
 
 // The camera sits behind the point it looks at, at the orbit distance from the character's head.
@@ -69,7 +71,7 @@ Vec3 lookAtRotation(Vec3 from, Vec3 to) {
     const float dy = to.y - from.y;
     const float dz = to.z - from.z;
     const float ground = std::sqrt(dx * dx + dy * dy);
-    return Vec3{std::atan2(dz, ground) * degrees, 0.0f, std::atan2(-dx, dy) * degrees};
+    return Vec3{arcTangent2(dz, ground) * degrees, 0.0f, arcTangent2(-dx, dy) * degrees};
 }
 
 float distanceBetween(Vec3 a, Vec3 b) {

@@ -1,8 +1,7 @@
 // The character, what carries it, its weapon and target, the player's inputs and the idle
 // counter, as the plug-in's natives see them.
 #include "sim_game.h"
-
-#include <cmath>
+#include "sim_trig.h"
 
 namespace sim {
 namespace {
@@ -49,7 +48,7 @@ void entitySlopeAngle(SimGame& game, const NativeCall&, uint64_t* r) {
 }
 // The camera rises by the sine of the slope for each metre it is away from the character.
 void slopeFactor(SimGame&, const NativeCall& call, uint64_t* r) {
-    standin::writeFloat(r, std::sin(call.floatArg(0) * 3.14159265f / 180.0f));
+    standin::writeFloat(r, sine(call.floatArg(0) * 3.14159265f / 180.0f));
 }
 void pointDistance(SimGame&, const NativeCall& call, uint64_t* r) {
     const Vec3 a{call.floatArg(0), call.floatArg(1), call.floatArg(2)};

@@ -3,6 +3,7 @@
 // std::mutex or std::condition_variable. On Linux these are the standard library's own.
 #pragma once
 
+#include <cstdint>
 #include <mutex>
 
 #ifdef _WIN32
@@ -36,20 +37,22 @@ inline ThreadId currentThreadId() { return GetCurrentThreadId(); }
 
 namespace detail {
 struct ThreadBody {
-    void (*run)();
+    void (*run)(uint32_t);
+    uint32_t argument;
 };
 inline DWORD WINAPI runThreadBody(LPVOID body) {
     const ThreadBody owned = *static_cast<ThreadBody*>(body);
     delete static_cast<ThreadBody*>(body);
-    owned.run();
+    owned.run(owned.argument);
     return 0;
 }
 } // namespace detail
 
-// Starts `body` on a new thread that is never joined; returns its id.
-inline ThreadId startDetachedThread(void (*body)()) {
+// Starts `body(argument)` on a new thread that is never joined; returns its id.
+inline ThreadId startDetachedThread(void (*body)(uint32_t), uint32_t argument) {
     DWORD id = 0;
-    HANDLE thread = CreateThread(nullptr, 0, detail::runThreadBody, new detail::ThreadBody{body}, 0, &id);
+    HANDLE thread =
+        CreateThread(nullptr, 0, detail::runThreadBody, new detail::ThreadBody{body, argument}, 0, &id);
     if (thread) CloseHandle(thread);
     return id;
 }
@@ -59,9 +62,9 @@ using TurnCondition = std::condition_variable;
 using ThreadId = std::thread::id;
 inline ThreadId currentThreadId() { return std::this_thread::get_id(); }
 
-// Starts `body` on a new thread that is never joined; returns its id.
-inline ThreadId startDetachedThread(void (*body)()) {
-    std::thread thread(body);
+// Starts `body(argument)` on a new thread that is never joined; returns its id.
+inline ThreadId startDetachedThread(void (*body)(uint32_t), uint32_t argument) {
+    std::thread thread(body, argument);
     const ThreadId id = thread.get_id();
     thread.detach();
     return id;

@@ -6,13 +6,15 @@ namespace standin {
 namespace {
 enum class Turn { host, script };
 
-// Never destroyed: the script thread stays blocked in it until the process ends.
+// Never destroyed: script threads stay blocked in it until the process ends.
 struct Turns {
     TurnMutex mutex;
     TurnCondition changed;
     Turn turn = Turn::host;
+    // The run started last, counted from 1 (0: none yet). The script's turn belongs to this run
+    // alone, so the thread of an abandoned run waits for a turn that never comes.
+    uint32_t run = 0;
     uint32_t lastWait = 0;
-    bool started = false;
     bool finished = false;
     ScriptFunction entry = nullptr;
     ThreadId scriptThread{};
@@ -22,9 +24,14 @@ Turns& turns() {
     return *instance;
 }
 
-void waitForTurn(std::unique_lock<TurnMutex>& lock, Turn mine) {
+void waitForHostTurn(std::unique_lock<TurnMutex>& lock) {
     Turns& t = turns();
-    t.changed.wait(lock, [&] { return t.turn == mine; });
+    t.changed.wait(lock, [&] { return t.turn == Turn::host; });
+}
+
+void waitForScriptTurn(std::unique_lock<TurnMutex>& lock, uint32_t run) {
+    Turns& t = turns();
+    t.changed.wait(lock, [&] { return t.turn == Turn::script && t.run == run; });
 }
 
 void handTurn(Turn next) {
@@ -32,11 +39,11 @@ void handTurn(Turn next) {
     turns().changed.notify_all();
 }
 
-void runScriptThread() {
+void runScriptThread(uint32_t run) {
     ScriptFunction entry = nullptr;
     {
         std::unique_lock lock(turns().mutex);
-        waitForTurn(lock, Turn::script);
+        waitForScriptTurn(lock, run);
         entry = turns().entry;
     }
     entry();
@@ -49,37 +56,35 @@ void runScriptThread() {
 void startScriptThread(ScriptFunction entry) {
     Turns& t = turns();
     std::unique_lock lock(t.mutex);
-    t.started = true;
+    ++t.run;
     t.entry = entry;
-    t.scriptThread = startDetachedThread(runScriptThread);
+    t.finished = false;
+    t.scriptThread = startDetachedThread(runScriptThread, t.run);
 }
 
 uint32_t resumeScript() {
     Turns& t = turns();
     std::unique_lock lock(t.mutex);
-    if (!t.started || t.finished) return 0;
+    if (t.run == 0 || t.finished) return 0;
     handTurn(Turn::script);
-    waitForTurn(lock, Turn::host);
+    waitForHostTurn(lock);
     return t.lastWait;
 }
 
+// Only the thread of the latest run ever holds the script's turn, so the caller is that run.
 void yieldToHost(uint32_t milliseconds) {
     Turns& t = turns();
     std::unique_lock lock(t.mutex);
+    const uint32_t run = t.run;
     t.lastWait = milliseconds;
     handTurn(Turn::host);
-    waitForTurn(lock, Turn::script);
+    waitForScriptTurn(lock, run);
 }
 
 bool onScriptThread() {
     Turns& t = turns();
     std::unique_lock lock(t.mutex);
-    return t.started && currentThreadId() == t.scriptThread;
-}
-
-bool scriptThreadStarted() {
-    std::unique_lock lock(turns().mutex);
-    return turns().started;
+    return t.run != 0 && currentThreadId() == t.scriptThread;
 }
 
 bool scriptFinished() {

@@ -85,6 +85,11 @@ void advanceTicks(uint32_t ms) { host().ticks.fetch_add(ms, std::memory_order_re
 uint32_t tickCountNow() { return host().ticks.load(std::memory_order_relaxed); }
 uint64_t tickCountReads() { return host().tickReads.load(std::memory_order_relaxed); }
 
+uint32_t readTickCount() {
+    host().tickReads.fetch_add(1, std::memory_order_relaxed);
+    return tickCountNow();
+}
+
 const std::vector<Registration>& registrations() { return host().registrations; }
 bool scriptRegistered() { return host().script != nullptr; }
 bool keyboardHandlerRegistered() { return host().keyHandler.load() != nullptr; }
@@ -95,7 +100,7 @@ void sendKeyMessage(uint32_t virtualKey, bool keyUp, int32_t altDown, int32_t wa
 }
 
 void startScript() {
-    if (host().script && !scriptThreadStarted()) startScriptThread(host().script);
+    if (host().script) startScriptThread(host().script);
 }
 
 uint32_t runPass() { return resumeScript(); }
@@ -165,8 +170,8 @@ uint64_t* nativeCall() {
     return h.result;
 }
 
-uint32_t GetTickCount() {
-    host().tickReads.fetch_add(1, std::memory_order_relaxed);
-    return tickCountNow();
-}
+// The Windows plug-in imports GetTickCount from KERNEL32.dll instead; the simulator redirects it.
+#ifndef _WIN32
+uint32_t GetTickCount() { return readTickCount(); }
+#endif
 }

@@ -23,6 +23,8 @@ STANDIN_API uint32_t standinRegistrationCount();
 STANDIN_API int32_t standinRegistrationEvent(uint32_t index);
 STANDIN_API void* standinRegistrationPointer(uint32_t index);
 
+// Starts the registered script entry; its first pass is the next standinRunPass. Called again,
+// it starts the entry anew as a host restarts its scripts, and the old run never continues.
 STANDIN_API void standinStartScript();
 // Runs the script until its next scriptWait; the milliseconds it asked for.
 STANDIN_API uint32_t standinRunPass();

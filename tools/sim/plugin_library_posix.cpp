@@ -14,7 +14,8 @@ std::string defaultLibraryPath() {
 #endif
 }
 
-// The library finds the host functions in this program, which exports them.
+// The library finds the host functions in this program, which exports them; dlopen runs no
+// entry of its own, so the caller delivers the process attach through dllMain.
 LoadedLibrary loadPluginLibrary(const std::string& path) {
     LoadedLibrary loaded;
     void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
