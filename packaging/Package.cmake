@@ -1,9 +1,12 @@
-# The player's package: Vorthmere-<version>.zip with the plug-in, the default settings file,
-# the player's README and inih's licence notice. The version is the project's.
+# The player's package Vorthmere-<version>.zip: the stripped plug-in, the documented default
+# settings file, the player's README, the changelog, Vorthmere's licence and inih's, and nothing
+# else (no debug information, nothing of the test set-up). The version is the project's.
 set(package_dir ${CMAKE_BINARY_DIR}/package)
 set(package_zip ${CMAKE_BINARY_DIR}/Vorthmere-${PROJECT_VERSION}.zip)
+set(package_files Vorthmere.asi Vorthmere.ini README.txt CHANGELOG.txt LICENSE.txt LICENSE-inih.txt)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt ${package_dir}/README.txt @ONLY)
-# inih's licence asks for its notice in every binary redistribution: without one the package
+
+# inih's licence asks for its notice in every binary redistribution: without it the package
 # target fails, while the plug-in and its tests still build.
 if(NOT VORTHMERE_INIH_LICENSE OR NOT EXISTS "${VORTHMERE_INIH_LICENSE}")
     add_custom_target(package
@@ -12,19 +15,16 @@ if(NOT VORTHMERE_INIH_LICENSE OR NOT EXISTS "${VORTHMERE_INIH_LICENSE}")
     return()
 endif()
 
-set(package_warning "")
-if(VORTHMERE_INIH_KIND STREQUAL "double")
-    set(package_warning " (WARNING: built with the INIReader test double, this Vorthmere.asi reads no settings file)")
-endif()
-
 add_custom_command(OUTPUT ${package_zip}
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${package_zip} ${package_dir}/Vorthmere.asi
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:vorthmere> ${package_dir}/Vorthmere.asi
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/Vorthmere.ini ${package_dir}/Vorthmere.ini
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${package_dir}/CHANGELOG.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${package_dir}/LICENSE.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${VORTHMERE_INIH_LICENSE} ${package_dir}/LICENSE-inih.txt
-    COMMAND ${CMAKE_COMMAND} -E rm -f ${package_zip}
     COMMAND ${CMAKE_COMMAND} -E chdir ${package_dir}
-            ${CMAKE_COMMAND} -E tar cf ${package_zip} --format=zip
-            Vorthmere.asi Vorthmere.ini README.txt LICENSE-inih.txt
-    DEPENDS vorthmere ${CMAKE_CURRENT_LIST_DIR}/Vorthmere.ini ${package_dir}/README.txt ${VORTHMERE_INIH_LICENSE}
-    COMMENT "Player's package Vorthmere-${PROJECT_VERSION}.zip${package_warning}")
+            ${CMAKE_COMMAND} -E tar cf ${package_zip} --format=zip ${package_files}
+    DEPENDS vorthmere ${CMAKE_CURRENT_LIST_DIR}/Vorthmere.ini ${package_dir}/README.txt
+            ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${PROJECT_SOURCE_DIR}/LICENSE ${VORTHMERE_INIH_LICENSE}
+    COMMENT "Player's package Vorthmere-${PROJECT_VERSION}.zip")
 add_custom_target(package DEPENDS ${package_zip})
