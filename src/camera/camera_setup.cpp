@@ -17,22 +17,22 @@ int32_t createCameraAtGamePose() {
 
 void activateCamera() {
     cameraRig.coord = gameCameraPosition();
-    const Vector3 gameRot = gameCameraRotation(2);
+    const Vector3 gameRot = gameCameraRotation(rotationOrder);
     cameraRig.baseRot = Vector3{gameRot.x, 0.0f, gameRot.z};
     cameraRig.primaryCam = createCameraAtGamePose();
     cameraRig.secondaryCam = createCameraAtGamePose();
-    cameraActiveSwitch(cameraRig.primaryCam, 1);
-    useScriptedView(1);
+    cameraActiveSwitch(cameraRig.primaryCam, switchOn);
+    useScriptedView(switchOn);
     idleTimer(); // the game expects this query at switch-on; its value is not needed here
     cameraRig.active = 1;
 }
 
 // Rendering goes back to the game before either camera is destroyed.
 void deactivateCamera() {
-    cameraActiveSwitch(cameraRig.primaryCam, 0);
-    cameraActiveSwitch(cameraRig.secondaryCam, 0);
-    useScriptedView(0);
-    disposeCamera(cameraRig.primaryCam, 1);
-    disposeCamera(cameraRig.secondaryCam, 1);
+    cameraActiveSwitch(cameraRig.primaryCam, switchOff);
+    cameraActiveSwitch(cameraRig.secondaryCam, switchOff);
+    useScriptedView(switchOff);
+    disposeCamera(cameraRig.primaryCam, disposeFlag);
+    disposeCamera(cameraRig.secondaryCam, disposeFlag);
     cameraRig.active = 0;
 }

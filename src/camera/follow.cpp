@@ -4,14 +4,14 @@
 #include "host/natives.h"
 
 void alignGameCamera() {
-    cameraRig.lookRot = cameraRotation(cameraRig.secondaryCam, 2);
+    cameraRig.lookRot = cameraRotation(cameraRig.secondaryCam, rotationOrder);
     const float characterHeading = entityHeading(playerCharacter());
     // Relative heading, deliberately unwrapped: the game takes any angle.
-    alignGameCameraHeading(cameraRig.lookRot.z - characterHeading, 1.0f);
-    orientationSyncCallA(0);
-    orientationSyncCallB(0);
-    orientationSyncCallC(0);
-    alignGameCameraPitch(cameraRig.lookRot.x, 1.0f);
+    alignGameCameraHeading(cameraRig.lookRot.z - characterHeading, alignScale);
+    orientationSyncCallA(syncCallValue);
+    orientationSyncCallB(syncCallValue);
+    orientationSyncCallC(syncCallValue);
+    alignGameCameraPitch(cameraRig.lookRot.x, alignScale);
 }
 
 namespace {
@@ -35,17 +35,18 @@ bool carrierBSlopeFollowed() {
 // With no carrier the character's own slope is followed, unless it is excluded.
 bool ownSlopeFollowed() {
     if (isCarriedB(playerCharacter()) != 0) return false;
-    if (isCarriedA(playerCharacter(), 0) != 0) return false;
+    if (isCarriedA(playerCharacter(), carriedStateFlag) != 0) return false;
     return slopeExclusionTest(playerCharacter()) == 0;
 }
 
 // coord is taken from the game afresh on every call, so corrections never build up.
 void computeCameraPosition() {
     cameraRig.coord = gameCameraPosition();
-    const Vector3 character = entityPosition(playerCharacter(), 1, 0);
+    const Vector3 character = entityPosition(playerCharacter(), positionFlag, positionSecondFlag);
     const Vector3& c = cameraRig.coord;
     const float distance = pointDistance(c.x, c.y, c.z, character.x, character.y, character.z);
-    if (isCarriedA(playerCharacter(), 0) != 0) addSlopeCorrection(carrierA(playerCharacter(), 0), distance);
+    if (isCarriedA(playerCharacter(), carriedStateFlag) != 0)
+        addSlopeCorrection(carrierA(playerCharacter(), carriedStateFlag), distance);
     if (isCarriedB(playerCharacter()) != 0 && carrierBSlopeFollowed())
         addSlopeCorrection(carrierB(playerCharacter()), distance);
     if (ownSlopeFollowed()) addSlopeCorrection(playerCharacter(), distance);
@@ -58,7 +59,7 @@ void placeCamera() {
     setCameraPosition(cameraRig.secondaryCam, c.x, c.y, c.z);
     // primaryCam gets the pose as the game reads it back, not the values computed here.
     const float fov = cameraRig.aimFov;
-    const Vector3 rotation = cameraRotation(cameraRig.secondaryCam, 2);
+    const Vector3 rotation = cameraRotation(cameraRig.secondaryCam, rotationOrder);
     const Vector3 position = cameraPosition(cameraRig.secondaryCam);
     applyCameraPose(cameraRig.primaryCam, position.x, position.y, position.z, rotation.x, rotation.y,
                     rotation.z, fov);

@@ -31,7 +31,7 @@ void chooseAimFov() {
 // Carried state A is not asked when state B holds.
 float scaledOrbitDistance() {
     if (isCarriedB(playerCharacter()) != 0) return cameraRig.orbitDistance * carriedBFactor;
-    if (isCarriedA(playerCharacter(), 0) != 0) return cameraRig.orbitDistance * carriedAFactor;
+    if (isCarriedA(playerCharacter(), carriedStateFlag) != 0) return cameraRig.orbitDistance * carriedAFactor;
     return cameraRig.orbitDistance;
 }
 } // namespace
@@ -46,12 +46,12 @@ void updateFieldOfView() {
 }
 
 void updateOrbitDistance() {
-    if (inputTriggered(0, orbitDistanceInput) != 0 && aimViewActive() == 0)
+    if (inputTriggered(padIndex, orbitDistanceInput) != 0 && aimViewActive() == 0)
         cameraRig.orbitDistance += distanceStep;
     if (cameraRig.orbitDistance > longestDistance) cameraRig.orbitDistance = shortestDistance;
     if (aimViewActive() != 0) return;
     const float distance = scaledOrbitDistance();
     // Looking behind, the game keeps its distance; the carried-state queries are still made.
     if (cameraRig.lookBehind != 0) return;
-    applyOrbitDistance(1.0f, distance);
+    applyOrbitDistance(orbitScale, distance);
 }

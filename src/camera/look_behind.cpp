@@ -13,12 +13,12 @@ constexpr float releaseMeasure = 0.0f; // the measure at or below which it stops
 
 // Reads the character's rotation into baseRot; its z is the heading the turns aim at.
 const Vector3& readCharacterRotation() {
-    cameraRig.baseRot = entityRotation(playerCharacter(), 2);
+    cameraRig.baseRot = entityRotation(playerCharacter(), rotationOrder);
     return cameraRig.baseRot;
 }
 
 void orientSecondary(float pitch, float heading) {
-    orientCamera(cameraRig.secondaryCam, pitch, 0.0f, heading, 2);
+    orientCamera(cameraRig.secondaryCam, pitch, 0.0f, heading, rotationOrder);
 }
 
 // 32-bit wrap: a threshold of 2147483647 hands the game -2147483648.
@@ -28,12 +28,12 @@ int32_t centringIdleValue() {
 } // namespace
 
 void updateLookBehind() {
-    if (inputHeld(0, lookBehindInput) != 0 && aimViewActive() == 0) {
+    if (inputHeld(padIndex, lookBehindInput) != 0 && aimViewActive() == 0) {
         // The heading is left unwrapped: 170 faces 350, not -190.
         orientSecondary(lookBehindPitch, readCharacterRotation().z + behindOffset);
         cameraRig.lookBehind = 1;
     }
-    if (inputReleased(0, lookBehindInput) != 0 && aimViewActive() == 0) {
+    if (inputReleased(padIndex, lookBehindInput) != 0 && aimViewActive() == 0) {
         orientSecondary(lookBehindPitch, readCharacterRotation().z);
         cameraRig.lookBehind = 0;
     }
@@ -41,11 +41,11 @@ void updateLookBehind() {
 
 void updateAutoCentre() {
     // Aiming, or off the carrier: the game's idle timer is reset but the latch is kept.
-    if (aimViewActive() != 0 || isCarriedA(playerCharacter(), 0) == 0) {
+    if (aimViewActive() != 0 || isCarriedA(playerCharacter(), carriedStateFlag) == 0) {
         setIdleTimer(0);
         return;
     }
-    const float measure = entityMotion(playerCharacter(), 1).y;
+    const float measure = entityMotion(playerCharacter(), motionFlag);
     if (measure >= latchMeasure) cameraRig.autoCentreLatch = 1;
     if (cameraRig.autoCentreLatch == 1) {
         setIdleTimer(centringIdleValue());

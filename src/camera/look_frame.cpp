@@ -5,6 +5,7 @@
 #include "camera/fov_distance.h"
 #include "camera/look_behind.h"
 #include "camera/suppression.h"
+#include "camera/target_lock.h"
 #include "host/natives.h"
 #include "settings/settings.h"
 
@@ -34,14 +35,14 @@ float steeredAngle(float angle, float axisValue, float sensitivity) {
 }
 
 void reapplyLookRotation() {
-    cameraRig.lookRot = cameraRotation(cameraRig.secondaryCam, 2);
+    cameraRig.lookRot = cameraRotation(cameraRig.secondaryCam, rotationOrder);
     const Vector3& r = cameraRig.lookRot;
-    orientCamera(cameraRig.secondaryCam, r.x, r.y, r.z, 2);
+    orientCamera(cameraRig.secondaryCam, r.x, r.y, r.z, rotationOrder);
 }
 
 LookAxes readLookAxes() {
-    const float horizontal = inputAxisValue(0, lookHorizontalInput);
-    const float vertical = inputAxisValue(0, lookVerticalInput);
+    const float horizontal = inputAxisValue(padIndex, lookHorizontalInput);
+    const float vertical = inputAxisValue(padIndex, lookVerticalInput);
     return LookAxes{horizontal, vertical};
 }
 
@@ -54,26 +55,14 @@ void followGameCamera() {
 void steerLook(const LookAxes& axes) {
     setIdleTimer(0);
     cameraRig.autoCentreLatch = 0;
-    const Vector3 current = cameraRotation(cameraRig.secondaryCam, 2);
+    const Vector3 current = cameraRotation(cameraRig.secondaryCam, rotationOrder);
     cameraRig.lookRot.z = steeredAngle(current.z, axes.horizontal, settings.sensitivityX);
     cameraRig.lookRot.x = clampPitch(steeredAngle(current.x, axes.vertical, settings.sensitivityY));
     cameraRig.lookRot.y = 0.0f;
-    orientCamera(cameraRig.secondaryCam, cameraRig.lookRot.x, 0.0f, cameraRig.lookRot.z, 2);
+    orientCamera(cameraRig.secondaryCam, cameraRig.lookRot.x, 0.0f, cameraRig.lookRot.z, rotationOrder);
     followGameCamera();
 }
 
-void lockOnTarget() {
-    const int32_t player = localPlayer();
-    if (queryTargetEntity(player) == 1 && aimViewActive() == 0)
-        lockCameraOnEntity(cameraRig.secondaryCam, cameraRig.targetEntity);
-}
-
-// No record of an existing lock is kept: the release is simply repeated while it applies.
-void releaseTarget() {
-    if (inputReleased(0, targetLockInput) != 0 || aimViewActive() != 0 ||
-        queryTargetEntity(localPlayer()) == 0)
-        releaseCameraLock(cameraRig.secondaryCam);
-}
 } // namespace
 
 void updateLookFrame() {

@@ -4,7 +4,7 @@
 
 void suppressControls() {
     const int32_t subject = suppressionSubject(); // fetched anew every pass, never kept
-    suppressForSubject(subject, 1);
-    suppressionCallA(1);
-    suppressionCallB(0);
+    suppressForSubject(subject, suppressionFlag);
+    suppressionCallA(suppressionValueA);
+    suppressionCallB(suppressionValueB);
 }

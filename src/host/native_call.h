@@ -63,6 +63,14 @@ template <typename Result> inline Result finishNative() {
     }
 }
 
+// Runs the opened call and reads only the float at the start of one result slot.
+inline float finishNativeFloatInSlot(size_t slot) {
+    const uint64_t* slots = nativeCall();
+    float value;
+    std::memcpy(&value, slots + slot, sizeof value);
+    return value;
+}
+
 template <typename Result, typename... Args> inline Result invokeNative(uint64_t hash, Args... args) {
     nativeInit(hash);
     pushNativeArgs(args...);

@@ -1,19 +1,45 @@
 // Every game function the plug-in calls, one wrapper per native, grouped as the game groups
-// them. No native hash appears anywhere else. Wrappers pass the caller's arguments on as they
-// come; the typed ones push their fixed trailing values themselves.
+// them. No native hash appears anywhere else in the plug-in. Wrappers pass the caller's arguments
+// on as they come; the typed ones push their fixed trailing values themselves.
+//
+// What the names stand for, where the game gives no more:
+// - Carried states A and B are the game's two tests of what carries the player character; the
+//   camera follows the carrier's slope and scales its distance by them (A rides a horse in the
+//   simulator, B a wagon). Which state means what in the game is the game's.
+// - The three orientation sync calls follow the turn of the game's own camera, and the four
+//   suppression calls run on every pass of the mode loop; no result of theirs is read except the
+//   suppression subject, which goes straight to suppressForSubject.
+// - Fixed arguments (the constants below, and the tails the typed wrappers push: 1 and 2 after a
+//   camera's pose, 2500, 0, 0, 2, 1, 0 after a pose hand-over, 0.0, 0.0, 0.0, 1 after a lock) are
+//   fixed by the game and passed unchanged; nothing here depends on what they mean.
 #pragma once
 
-#include "camera/camera_rig.h"
 #include "host/native_call.h"
 
 #include <cstdint>
 
-// Game inputs; every input native takes 0 and then one of these.
+// Game inputs; every input native takes the pad index and then one of these.
 constexpr uint32_t lookHorizontalInput = 0xA987235F;
 constexpr uint32_t lookVerticalInput = 0xD2047988;
 constexpr uint32_t lookBehindInput = 0x9959A6F0;
 constexpr uint32_t orbitDistanceInput = 0x7F8D09B8;
 constexpr uint32_t targetLockInput = 0xF8982F00;
+
+// Fixed arguments, fixed by the game and passed unchanged.
+constexpr int32_t rotationOrder = 2;           // with every rotation read or written
+constexpr int32_t padIndex = 0;                // first argument of every input native
+constexpr int32_t carriedStateFlag = 0;        // second argument of isCarriedA and carrierA
+constexpr int32_t disposeFlag = 1;             // second argument of disposeCamera
+constexpr int32_t positionFlag = 1;            // entityPosition: the first flag after the entity
+constexpr int32_t positionSecondFlag = 0;      // entityPosition: the second flag
+constexpr int32_t motionFlag = 1;              // second argument of entityMotion
+constexpr int32_t syncCallValue = 0;           // the one argument of the orientation sync calls
+constexpr float alignScale = 1.0f;             // second argument of both game camera alignments
+constexpr float orbitScale = 1.0f;             // first argument of applyOrbitDistance
+constexpr int32_t suppressionFlag = 1;         // second argument of suppressForSubject
+constexpr int32_t suppressionValueA = 1;       // argument of suppressionCallA
+constexpr int32_t suppressionValueB = 0;       // argument of suppressionCallB
+constexpr int32_t switchOn = 1, switchOff = 0; // cameraActiveSwitch and useScriptedView
 
 // The last four slots of a rotation, a pointing offset or a second point: three floats and an int.
 inline void pushVector3AndFlag(float x, float y, float z, int32_t flag) { pushNativeArgs(x, y, z, flag); }
@@ -77,9 +103,9 @@ inline void applyOrbitDistance(float scale, float distance) {
 // The player character and other entities.
 inline int32_t playerCharacter() { return invokeNative<int32_t>(0x096275889B8E0EE0); }
 inline int32_t localPlayer() { return invokeNative<int32_t>(0x217E9DC48139933D); }
-// The game writes the targeted entity into cameraRig.targetEntity.
-inline int32_t queryTargetEntity(int32_t player) {
-    return invokeNative<int32_t>(0x3EE1F7A8C32F24E1, player, &cameraRig.targetEntity, 1, 1);
+// The game writes the targeted entity into *entity.
+inline int32_t queryTargetEntity(int32_t player, int32_t* entity) {
+    return invokeNative<int32_t>(0x3EE1F7A8C32F24E1, player, entity, 1, 1);
 }
 inline Vector3 entityPosition(int32_t entity, int32_t a, int32_t b) {
     return invokeNative<Vector3>(0xA86D5F069399F44D, entity, a, b);
@@ -88,8 +114,11 @@ inline Vector3 entityRotation(int32_t entity, int32_t order) {
     return invokeNative<Vector3>(0xE09CAF86C32CB48F, entity, order);
 }
 inline float entityHeading(int32_t entity) { return invokeNative<float>(0xC230DD956E2F5507, entity); }
-inline Vector3 entityMotion(int32_t entity, int32_t flag) {
-    return invokeNative<Vector3>(0xF2DB09816A419DC5, entity, flag);
+// The native returns a vector of which only y, the float at offset 8, may be read.
+inline float entityMotion(int32_t entity, int32_t flag) {
+    nativeInit(0xF2DB09816A419DC5);
+    pushNativeArgs(entity, flag);
+    return finishNativeFloatInSlot(1);
 }
 inline int32_t isCarriedA(int32_t character, int32_t flag) {
     return invokeNative<int32_t>(0x997ABD671D25CA0B, character, flag);
@@ -137,7 +166,7 @@ inline int32_t weaponSelectsLongFov3(int32_t weapon) {
     return invokeNative<int32_t>(0x0A82317B7EBFC420, weapon);
 }
 
-// Input; the first argument is always 0.
+// Input; the first argument is always the pad index.
 inline float inputAxisValue(int32_t pad, uint32_t input) {
     return invokeNative<float>(0x11E65974A982637C, pad, input);
 }

@@ -85,51 +85,56 @@ bool sectionName(const std::string& trimmed, std::string& name) {
     return false;
 }
 
-// Gives each line its kind by inih's own order of tests; keys are those inih handed over. An
-// indented line after a key continues that key's value until the next section header.
+// A line's kind by inih's own order of tests: comments first, then continuations, headers and
+// keys (those inih handed over); anything else inih skipped.
+IniLineKind lineKind(IniLine& line, bool afterKey, bool handled) {
+    const std::string trimmed = trimmedText(line);
+    if (trimmed.empty()) return IniLineKind::blank;
+    if (trimmed[0] == ';' || trimmed[0] == '#') return IniLineKind::comment;
+    if (afterKey && isSpace(line.text[0])) return IniLineKind::continuation;
+    if (trimmed[0] == '[')
+        return sectionName(trimmed, line.section) ? IniLineKind::section : IniLineKind::skipped;
+    return handled ? IniLineKind::key : IniLineKind::skipped;
+}
+
+// An indented line after a key continues that key's value until the next section header.
 void classifyLines(std::vector<IniLine>& lines, const std::vector<bool>& handled) {
     std::string section;
     bool afterKey = false;
     for (IniLine& line : lines) {
-        const std::string trimmed = trimmedText(line);
-        const bool indented = !line.text.empty() && isSpace(line.text[0]);
         line.section = section;
-        if (trimmed.empty()) {
-            line.kind = IniLineKind::blank;
-        } else if (trimmed[0] == ';' || trimmed[0] == '#') {
-            line.kind = IniLineKind::comment;
-        } else if (afterKey && indented) {
-            line.kind = IniLineKind::continuation;
-        } else if (trimmed[0] == '[') {
-            line.kind = sectionName(trimmed, line.section) ? IniLineKind::section : IniLineKind::skipped;
-            if (line.kind == IniLineKind::section) section = line.section, afterKey = false;
-        } else {
-            line.kind =
-                handled[static_cast<size_t>(line.number - 1)] ? IniLineKind::key : IniLineKind::skipped;
-            afterKey = afterKey || line.kind == IniLineKind::key;
-        }
+        line.kind = lineKind(line, afterKey, handled[static_cast<size_t>(line.number - 1)]);
+        if (line.kind == IniLineKind::section) section = line.section, afterKey = false;
+        if (line.kind == IniLineKind::key) afterKey = true;
     }
+}
+
+// The bytes after a UTF-8 lead byte; 4 for a byte that cannot lead.
+size_t continuationBytes(unsigned char lead) {
+    if (lead < 0x80) return 0;
+    if (lead >> 5 == 0x6) return 1;
+    if (lead >> 4 == 0xE) return 2;
+    return lead >> 3 == 0x1E ? 3 : 4;
+}
+
+// The code point of one sequence whose continuation bytes are all there; -1 when malformed.
+int64_t codePoint(const unsigned char* s, size_t extra) {
+    uint32_t code = extra == 0 ? s[0] : s[0] & (0x3Fu >> extra);
+    for (size_t j = 1; j <= extra; ++j) {
+        if ((s[j] & 0xC0) != 0x80) return -1;
+        code = code << 6 | (s[j] & 0x3Fu);
+    }
+    return code;
 }
 
 // Whether the bytes form well-formed UTF-8 (no overlong forms, no surrogates, at most U+10FFFF).
 bool validUtf8(const std::string& text) {
+    static constexpr int64_t least[] = {0, 0x80, 0x800, 0x10000};
     const auto* s = reinterpret_cast<const unsigned char*>(text.data());
-    const size_t n = text.size();
-    size_t k = 0;
-    while (k < n) {
-        const unsigned char lead = s[k];
-        const size_t extra = lead < 0x80         ? 0
-                             : lead >> 5 == 0x6  ? 1
-                             : lead >> 4 == 0xE  ? 2
-                             : lead >> 3 == 0x1E ? 3
-                                                 : 4;
-        if (extra == 4 || n - k <= extra) return false;
-        uint32_t code = extra == 0 ? lead : lead & (0x3Fu >> extra);
-        for (size_t j = 1; j <= extra; ++j) {
-            if ((s[k + j] & 0xC0) != 0x80) return false;
-            code = code << 6 | (s[k + j] & 0x3Fu);
-        }
-        static constexpr uint32_t least[] = {0, 0x80, 0x800, 0x10000};
+    for (size_t k = 0; k < text.size();) {
+        const size_t extra = continuationBytes(s[k]);
+        if (extra == 4 || text.size() - k <= extra) return false;
+        const int64_t code = codePoint(s + k, extra);
         if (code < least[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
         k += extra + 1;
     }

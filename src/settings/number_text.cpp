@@ -115,7 +115,7 @@ int64_t exponentValue(const char* p) {
     const char* digits = p + 1;
     const bool negative = takeSign(digits);
     int64_t value = 0;
-    for (; isDigit(*digits); ++digits) value = std::min<int64_t>(value * 10 + (*digits - '0'), 1'000'000'000);
+    for (; isDigit(*digits); ++digits) value = std::min<int64_t>(value * 10 + (*digits - '0'), 1000000000);
     return negative ? -value : value;
 }
 

@@ -167,27 +167,32 @@ void unreadTextWarning(SettingsReport& report, const SettingOutcome& s, const st
     }
 }
 
-bool isField(const SettingRow& row, float Settings::*field) { return row.field == SettingField(field); }
+bool isFieldOfView(const SettingRow& row) {
+    return row.field == SettingField(&Settings::defaultFov) ||
+           row.field == SettingField(&Settings::shortFov) || row.field == SettingField(&Settings::longFov);
+}
 
-// Values that are read as written but that the camera cannot use sensibly.
-void unusableValueWarning(SettingsReport& report, const SettingOutcome& s) {
-    const SettingRow& row = *s.row;
-    const std::string head = std::string(row.key) + " is " + s.value;
+// Why a value read as written cannot serve the camera; "" when it can.
+std::string unusableBecause(const SettingRow& row) {
     if (auto real = std::get_if<float Settings::*>(&row.field)) {
         const float value = settings.**real;
-        const bool fov = isField(row, &Settings::defaultFov) || isField(row, &Settings::shortFov) ||
-                         isField(row, &Settings::longFov);
-        if (fov && !(value > 0.0f && value < 180.0f))
-            report.warnings.push_back(head + ": a field of view must be above 0 and below 180 degrees");
-        if (!fov && !std::isfinite(value))
-            report.warnings.push_back(head + ": a sensitivity must be a finite number");
-    } else if (auto code = std::get_if<uint32_t Settings::*>(&row.field)) {
-        if (settings.**code >= 255)
-            report.warnings.push_back(head + ": no key has a code of 255 or more, so this combination can "
-                                             "never be held");
-    } else if (row.field == SettingField(&Settings::autoCenterTime) && settings.autoCenterTime < 0) {
-        report.warnings.push_back(head + ": use 0 or more");
+        if (isFieldOfView(row))
+            return value > 0.0f && value < 180.0f ? ""
+                                                  : "a field of view must be above 0 and below 180 degrees";
+        return std::isfinite(value) ? "" : "a sensitivity must be a finite number";
     }
+    if (auto code = std::get_if<uint32_t Settings::*>(&row.field))
+        return settings.**code < 255
+                   ? ""
+                   : "no key has a code of 255 or more, so this combination can never be held";
+    const bool idleTime = row.field == SettingField(&Settings::autoCenterTime);
+    return idleTime && settings.autoCenterTime < 0 ? "use 0 or more" : "";
+}
+
+void unusableValueWarning(SettingsReport& report, const SettingOutcome& s) {
+    const std::string because = unusableBecause(*s.row);
+    if (!because.empty())
+        report.warnings.push_back(std::string(s.row->key) + " is " + s.value + ": " + because);
 }
 
 // A key that is present but gave its default: the same reason as in the table, with the value used.

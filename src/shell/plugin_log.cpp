@@ -22,7 +22,7 @@ constexpr const char* stopLine = "Logging stopped: Vorthmere.log reached 64 KiB.
 // Appends text, or the stop line once when the text would pass the cap. Any failure to open or
 // write only loses the text.
 void writeLog(const std::string& text) {
-    if (pluginLog.stopped) return;
+    if (!pluginLog.started || pluginLog.stopped) return; // only a started script writes the log
     const long stopSize = static_cast<long>(std::char_traits<char>::length(stopLine));
     const bool fits = pluginLog.size + static_cast<long>(text.size()) + stopSize <= logCapBytes;
     std::FILE* file = std::fopen(logFileName, "ab");
