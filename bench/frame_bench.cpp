@@ -8,6 +8,7 @@
 #include "camera/camera_setup.h"
 #include "camera/look_frame.h"
 #include "input/key_state.h"
+#include "native_catalogue.h"
 #include "settings/settings.h"
 #include "standin_host.h"
 
@@ -45,8 +46,6 @@ void operator delete[](void* block, size_t) noexcept { std::free(block); }
 
 namespace {
 
-constexpr uint64_t inputAxisValueHash = 0x11E65974A982637C;
-
 // The calls of one frame as the plug-in made them, for the floor to replay.
 std::vector<standin::NativeCall> idleFrameCalls, lookFrameCalls;
 
@@ -60,7 +59,7 @@ void answerZeros() {
 // The same, but the look axes are deflected, so every frame steers and follows twice.
 void answerLookInput() {
     answerZeros();
-    standin::setResponder(inputAxisValueHash, standin::answerFloat(0.25f));
+    standin::setResponder(catalogue::hashOf("inputAxisValue"), standin::answerFloat(0.25f));
 }
 
 std::vector<standin::NativeCall> captureFrame() {

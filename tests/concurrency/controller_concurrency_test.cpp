@@ -4,6 +4,7 @@
 // the camera on and off, the frame update) share no unsynchronised data; in every build it
 // checks that a key that only ever gets releases never completes a combination.
 #include "fresh_process.h"
+#include "native_catalogue.h"
 #include "settings/settings.h"
 #include "shell/dll_main.h"
 #include "standin_host.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-constexpr uint64_t createCameraWithPose = 0x40C23491CE83708E;
-constexpr uint64_t disposeCamera = 0x4E67E0B6D7FD5145;
 constexpr uint32_t keyZ = 90, keyG = 71;
 constexpr uint32_t noKey = 0xFFFFFFFF; // a code no message is kept for
 constexpr int passes = 3000;
@@ -46,8 +45,8 @@ PassCounts runBesideKeyWriter(uint32_t onlyReleased) {
     PassCounts counts;
     standin::setRecording(false);
     standin::setCallObserver([&counts](const standin::NativeCall& call) {
-        if (call.hash == createCameraWithPose) ++counts.creations;
-        if (call.hash == disposeCamera) ++counts.disposals;
+        if (call.hash == catalogue::hashOf("createCameraWithPose")) ++counts.creations;
+        if (call.hash == catalogue::hashOf("disposeCamera")) ++counts.disposals;
     });
     standin::setTickCount(100000);
     static int module;

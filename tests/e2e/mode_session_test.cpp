@@ -159,9 +159,9 @@ TEST(ModeSession, WithoutTheScopeRuleTheScopeIsAskedEveryFrameButNeverSwitchesOf
         hold(ctrl, keyZ);
         ASSERT_TRUE(passUntilOn());
         setScopeView(true);
-        const size_t before = expect::countCalls(expect::scopeViewActive);
+        const size_t before = expect::countCalls(catalogue::hashOf("scopeViewActive"));
         for (int k = 0; k < 10; ++k) EXPECT_EQ(pass(), 0u);
-        EXPECT_EQ(expect::countCalls(expect::scopeViewActive), before + 10);
+        EXPECT_EQ(expect::countCalls(catalogue::hashOf("scopeViewActive")), before + 10);
         EXPECT_EQ(disposals(), 0u);
     });
 }

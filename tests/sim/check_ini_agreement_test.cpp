@@ -2,6 +2,7 @@
 // real library with that file, driven by the values the check reports (the key combinations it
 // names switch the camera on and off), and what the camera does must match those values.
 #include "fresh_process.h"
+#include "native_catalogue.h"
 #include "plugin_library.h"
 #include "session.h"
 #include "settings/settings_report.h"
@@ -104,7 +105,8 @@ TEST_P(CheckIniAgreement, WithTheLoadedPlugin) {
         ASSERT_NE(library.dllMain, nullptr) << library.error;
         std::vector<int32_t> idleValues; // what the centring hands the idle timer
         standin::setCallObserver([&](const standin::NativeCall& call) {
-            if (call.hash == 0xC1B1E9A034A63A62 && call.intArg(0) != 0) idleValues.push_back(call.intArg(0));
+            if (call.hash == catalogue::hashOf("setIdleTimer") && call.intArg(0) != 0)
+                idleValues.push_back(call.intArg(0));
         });
         const sim::WorkFolder folder = sim::enterWorkFolder("", iniText);
         const sim::RunResult run = sim::runSession(probeSession(reported), library.dllMain, {});

@@ -82,7 +82,7 @@ void expectFieldsOfView(const sim::RunResult& r) {
 // While locked, the view looks from its own position at the targeted entity.
 void expectTargetLock(const sim::RunResult& r, const sim::Session& session) {
     const sim::FrameSample& locked = at(r, 13.0);
-    const sim::Vec3 expected = sim::lookAtRotation(locked.position, session.targetPosition);
+    const Vector3 expected = sim::lookAtRotation(locked.position, session.targetPosition);
     EXPECT_NEAR(locked.rotation.z, expected.z, 0.5f);
     EXPECT_NEAR(locked.rotation.x, expected.x, 0.5f);
     EXPECT_GT(locked.rotation.z, 20.0f); // the target stands to the left of the path

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -20,15 +21,24 @@ uint64_t fromEnvironment(const char* name, uint64_t fallback) {
 }
 
 // One pass with the checks after it; the clock moves by the wait, or by a frame for a 0 ms wait.
-bool checkedPass(soak::Game& game, uint64_t seed, uint64_t pass) {
-    game.beginPass();
+bool checkedPass(soak::Soak& soak, uint64_t seed, uint64_t pass) {
+    soak::beginPass(soak);
     const uint32_t wait = standin::runPass();
     standin::advanceTicks(wait == 0 ? frameMs : wait);
-    game.checkPass();
-    if (game.observed().fault.empty()) return true;
-    ADD_FAILURE() << game.observed().fault << "\n  replay: VORTHMERE_SOAK_SEED=" << seed << " (pass " << pass
-                  << ", frame " << game.observed().frames << ")";
+    soak::checkPass(soak);
+    if (soak.fault.empty()) return true;
+    ADD_FAILURE() << soak.fault << "\n  replay: VORTHMERE_SOAK_SEED=" << seed << " (pass " << pass
+                  << ", frame " << soak.frames << ")";
     return false;
+}
+
+void report(const soak::Soak& soak, uint64_t seed, uint64_t passes) {
+    std::printf("soak: seed %llu, %llu passes, %llu frames, %llu native calls, %d cameras created and "
+                "disposed, %llu steering writes checked\n",
+                static_cast<unsigned long long>(seed), static_cast<unsigned long long>(passes),
+                static_cast<unsigned long long>(soak.frames),
+                static_cast<unsigned long long>(soak.game.nativeCalls), soak::camerasCreated(soak),
+                static_cast<unsigned long long>(soak.steeringChecks));
 }
 } // namespace
 
@@ -36,34 +46,31 @@ TEST(Soak, RandomGameKeepsEveryRuleForManyFrames) {
     const uint64_t seed = fromEnvironment("VORTHMERE_SOAK_SEED", defaultSeed);
     const uint64_t frames = fromEnvironment("VORTHMERE_SOAK_FRAMES", VORTHMERE_SOAK_FRAMES);
     const auto scenario = [seed, frames] {
-        soak::Game game(seed);
-        game.install();
+        soak::Soak soak;
+        soak::seedSoak(soak, seed);
+        soak::installSoak(soak);
         // Close to the 32-bit wrap of the tick counter, which the run passes through.
         standin::setTickCount(0xFFFFFFFFu - 600000u);
         testsupport::startPlugin();
         const uint64_t passLimit = 4 * frames + 1000;
         uint64_t pass = 0;
-        for (; pass < passLimit && game.observed().frames < frames; ++pass) {
-            game.step();
-            if (!checkedPass(game, seed, pass)) return;
+        for (; pass < passLimit && soak.frames < frames; ++pass) {
+            soak::stepSoak(soak);
+            if (!checkedPass(soak, seed, pass)) return;
         }
-        ASSERT_GE(game.observed().frames, frames) << "the camera was on too rarely; seed " << seed;
+        ASSERT_GE(soak.frames, frames) << "the camera was on too rarely; seed " << seed;
 
-        game.windDown();
+        soak::windDown(soak);
         for (int k = 0; k < 4; ++k)
-            if (!checkedPass(game, seed, pass++)) return;
-        const soak::Observed& seen = game.observed();
-        EXPECT_TRUE(seen.liveCameras.empty()) << "cameras left alive after switching off; seed " << seed;
-        EXPECT_EQ(seen.created, seen.disposed) << "seed " << seed;
+            if (!checkedPass(soak, seed, pass++)) return;
+        EXPECT_EQ(soak::camerasAlive(soak), 0) << "cameras left alive after switching off; seed " << seed;
+        const uint64_t created = static_cast<uint64_t>(soak::camerasCreated(soak));
+        EXPECT_EQ(sim::callCount(soak.game, "disposeCamera"), created)
+            << "each camera disposed of once; seed " << seed;
         // The run must have exercised what it checks.
-        EXPECT_GT(seen.created, frames / 2000);
-        EXPECT_GT(seen.steeringChecks, frames / 10);
-        std::printf("soak: seed %llu, %llu passes, %llu frames, %llu native calls, %llu cameras created and "
-                    "disposed, %llu steering writes checked\n",
-                    static_cast<unsigned long long>(seed), static_cast<unsigned long long>(pass),
-                    static_cast<unsigned long long>(seen.frames), static_cast<unsigned long long>(seen.calls),
-                    static_cast<unsigned long long>(seen.created),
-                    static_cast<unsigned long long>(seen.steeringChecks));
+        EXPECT_GT(created, frames / 2000);
+        EXPECT_GT(soak.steeringChecks, frames / 10);
+        report(soak, seed, pass);
     };
     EXPECT_IN_FRESH_PROCESS(scenario);
 }

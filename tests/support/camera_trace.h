@@ -1,10 +1,13 @@
-// The camera frame's expected native calls, in the game's own terms. A test describes a game
-// situation (what each native answers), installs it in the stand-in host and compares what a
-// camera step did with the calls it should have made, expanded step by step below. Hashes are
-// typed here from the game's catalogue, independently of the plug-in's wrappers.
+// The camera frame's native calls, in the game's own terms. A test describes a game situation
+// (what each native answers), installs it in the stand-in host and compares what a camera step
+// did with the calls it writes out row by row. Each helper below spells one call, or a group
+// the plug-in always makes together in that order; none looks at the situation's answers to
+// choose calls, so a wrong decision in the plug-in cannot be copied into the expectation.
+// Natives are named as the catalogue names them; the game inputs are the plug-in's constants.
 #pragma once
 
 #include "expected_calls.h"
+#include "host/natives.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -16,34 +19,25 @@ using expect::Call;
 using expect::Calls;
 using expect::f;
 using expect::i;
+using expect::u;
 
-namespace native = ::nativehash;
-
-// Game inputs.
-constexpr int32_t lookHorizontal = static_cast<int32_t>(0xA987235F);
-constexpr int32_t lookVertical = static_cast<int32_t>(0xD2047988);
-constexpr int32_t lookBehindInput = static_cast<int32_t>(0x9959A6F0);
-constexpr int32_t distanceInput = static_cast<int32_t>(0x7F8D09B8);
-constexpr int32_t targetLockInput = static_cast<int32_t>(0xF8982F00);
-
-struct Vec {
-    float x, y, z;
-};
+// The game input an input native is asked about: its second slot.
+inline uint32_t inputOf(const standin::NativeCall& call) { return static_cast<uint32_t>(call.slots[1]); }
 
 // What the game answers in one situation. Every native answers the same in every call of a
 // frame, except the target query, which takes its results from `targetResults` in turn (the
 // last one repeats). Handles are distinct so that a swapped argument shows.
 struct Game {
     int32_t primary = 201, secondary = 202;
-    Vec camRotation{10.0f, 4.0f, 120.0f}; // what cameraRotation reads back: pitch, roll, heading
-    Vec camPosition{1.5f, 2.5f, 3.5f};    // what cameraPosition reads back
+    Vector3 camRotation{10.0f, 4.0f, 120.0f}; // what cameraRotation reads back: pitch, roll, heading
+    Vector3 camPosition{1.5f, 2.5f, 3.5f};    // what cameraPosition reads back
     float axisH = 0.0f, axisV = 0.0f;
     int32_t idle = 0;
     int32_t character = 301;
     float characterHeading = 30.0f;
-    Vec characterRotation{5.0f, 6.0f, 170.0f};
-    Vec characterPosition{12.0f, 22.0f, 4.0f};
-    Vec gameCamPosition{10.0f, 20.0f, 7.0f};
+    Vector3 characterRotation{5.0f, 6.0f, 170.0f};
+    Vector3 characterPosition{12.0f, 22.0f, 4.0f};
+    Vector3 gameCamPosition{10.0f, 20.0f, 7.0f};
     float distance = 4.0f; // camera to character
     int32_t carriedA = 0, carriedB = 0;
     int32_t carrierAHandle = 401, carrierBHandle = 402;
@@ -69,65 +63,61 @@ void install(const Game& game);
 
 Calls join(std::initializer_list<Calls> parts);
 
-// Small pieces.
+// Rotation and look input.
 Call character(); // one fetch of the player character
-Calls rotationRead(int32_t camera);
+Call readRotation(int32_t camera);
 Call orient(int32_t camera, float pitch, float roll, float heading);
+Calls reapplyRotation(const Game& g); // secondaryCam's rotation read, then written back as read
+Calls lookAxes();                     // the horizontal axis, then the vertical one
+// Look input: idle reset, a fresh read, then the given pitch and heading with no roll.
+Calls steer(const Game& g, float pitch, float heading);
+Call idleQuery();
 Call setIdle(int32_t value);
 Call aimQuery();
 
-// updateLookFrame, step by step.
-Calls expectedReapplyRotation(const Game& g); // read secondaryCam's rotation and write it back
-Calls expectedAxes();
-// Look input: idle reset, a fresh read, then the steered pitch and heading with no roll.
-Calls expectedSteer(const Game& g, float pitch, float heading);
-Call idleQuery();
-Calls expectedTargetLock(const Game& g, int32_t queryResult);
-Calls expectedTargetRelease(const Game& g, int32_t queryResult);
+// The target: the player fetch and the query, the lock, the release input and the release.
+Calls targetQuery(const Game& g);
+Call lockOn(const Game& g);
+Call askLockReleased();
+Call releaseLock(const Game& g);
 
-// alignGameCamera, from the rotation read back.
-Calls expectedAlignGameCamera(const Game& g);
+// alignGameCamera: the rotation read, the character's heading, then the given relative heading,
+// the three sync calls and the given pitch.
+Calls alignment(const Game& g, float relativeHeading, float pitch);
 
-// placeCamera: game camera position, character position and distance, the carrier queries of
-// the case, then the move of secondaryCam to height z and the hand-over to primaryCam.
+// placeCamera: game camera position, character position and distance; after the carrier
+// queries, the move of secondaryCam to height z and the hand-over of the read-back pose.
 Calls placeStart(const Game& g);
 Calls placeEnd(const Game& g, float z, float aimFov);
-Calls expectedPlaceCamera(const Game& g, const Calls& carrierQueries, float z, float aimFov);
 // The carrier queries, each with its own character fetch.
 Calls askCarriedA(const Game& g);
 Calls askCarriedB(const Game& g);
 Calls askCarrierExcluded(const Game& g);   // carrier B, then its carrier exclusion test
 Calls askCharacterExcluded(const Game& g); // the character's slope exclusion test
 Calls askCarrierBExcluded(const Game& g);  // carrier B again, then its slope exclusion test
+// One slope correction: the entity, its slope angle and that angle's factor.
 Calls correctionA(const Game& g);
 Calls correctionB(const Game& g);
 Calls ownCorrection(const Game& g);
-// The queries when nothing carries the character and its own slope is followed.
-Calls uncarriedQueries(const Game& g);
 
-// updateAutoCentre pieces.
+// updateAutoCentre and updateLookBehind.
 Calls motionQuery(const Game& g);
-Calls centre(const Game& g, int32_t idleValue); // idle timer handed over, then the turn to the heading
-
-// updateLookBehind: the start and end parts, with their results.
-Calls expectedLookBehind(const Game& g);
+// The character fetch, its rotation, then secondaryCam turned to the given heading and pitch.
 Calls characterTurn(const Game& g, float heading, float pitch);
+// The idle value handed over, then the turn to the character's heading at the centring pitch.
+Calls centre(const Game& g, int32_t idleValue);
+Call askLookBehindHeld();
+Call askLookBehindReleased();
 
 // updateFieldOfView and updateOrbitDistance.
 Calls weaponQuery(const Game& g);
-Calls shortTests(const Game& g, int upTo); // the first `upTo` short-class tests
-Calls longTests(const Game& g, int upTo);
+Call shortTest(const Game& g, int which); // weaponSelectsShortFov1, 2 or 3 on the weapon
+Call longTest(const Game& g, int which);  // weaponSelectsLongFov1, 2 or 3 on the weapon
 Call applyFov(const Game& g, float fov);
-// The tests as far as the game's answers take them, then the field of view applied.
-Calls expectedFieldOfView(const Game& g, float fov);
-// The step and scale queries as the game's answers take them; `applied` is handed over when `apply`.
-Calls expectedOrbitDistance(const Game& g, float applied, bool apply);
+Call askDistanceStep();
 Call applyOrbit(float distance);
 
-Calls expectedSuppression(const Game& g);
-
-// The default quiet frame (no look input, no look-behind input, idle below the threshold,
-// own slope followed, not aiming, no target, the distance applied unscaled).
-Calls expectedQuietFrame(const Game& g, float aimFovBefore, float fov, float orbit);
+// suppressControls' four calls with the situation's subject.
+Calls suppression(const Game& g);
 
 } // namespace camtrace

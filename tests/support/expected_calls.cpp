@@ -14,7 +14,7 @@ constexpr uint64_t typeStringSlot = ~uint64_t{0};
 constexpr const char* cameraType = "DEFAULT_SCRIPTED_CAMERA";
 
 Call creation(const Pose& p, float fov) {
-    return {createCameraWithPose,
+    return {catalogue::hashOf("createCameraWithPose"),
             {typeStringSlot, f(p.x), f(p.y), f(p.z), f(p.pitch), f(0.0f), f(p.heading), f(fov), i(1), i(2)}};
 }
 
@@ -34,31 +34,31 @@ bool slotMatches(uint64_t expected, uint64_t actual) {
 } // namespace
 
 Calls activation(const Pose& pose, float fov, int32_t primary) {
-    return {{gameCameraPosition, {}},
-            {gameCameraRotation, {i(2)}},
+    return {{catalogue::hashOf("gameCameraPosition"), {}},
+            {catalogue::hashOf("gameCameraRotation"), {i(2)}},
             creation(pose, fov),
             creation(pose, fov),
-            {cameraActiveSwitch, {i(primary), i(1)}},
-            {useScriptedView, {i(1), i(1), i(0), i(1), i(1), i(0)}},
-            {idleTimer, {}}};
+            {catalogue::hashOf("cameraActiveSwitch"), {i(primary), i(1)}},
+            {catalogue::hashOf("useScriptedView"), {i(1), i(1), i(0), i(1), i(1), i(0)}},
+            {catalogue::hashOf("idleTimer"), {}}};
 }
 
 Calls teardown(int32_t primary, int32_t secondary) {
-    return {{cameraActiveSwitch, {i(primary), i(0)}},
-            {cameraActiveSwitch, {i(secondary), i(0)}},
-            {useScriptedView, {i(0), i(1), i(0), i(1), i(1), i(0)}},
-            {disposeCamera, {i(primary), i(1)}},
-            {disposeCamera, {i(secondary), i(1)}}};
+    return {{catalogue::hashOf("cameraActiveSwitch"), {i(primary), i(0)}},
+            {catalogue::hashOf("cameraActiveSwitch"), {i(secondary), i(0)}},
+            {catalogue::hashOf("useScriptedView"), {i(0), i(1), i(0), i(1), i(1), i(0)}},
+            {catalogue::hashOf("disposeCamera"), {i(primary), i(1)}},
+            {catalogue::hashOf("disposeCamera"), {i(secondary), i(1)}}};
 }
 
 Calls suppression(int32_t subject) {
-    return {{suppressionSubject, {}},
-            {suppressForSubject, {i(subject), i(1)}},
-            {suppressionCallA, {i(1)}},
-            {suppressionCallB, {i(0)}}};
+    return {{catalogue::hashOf("suppressionSubject"), {}},
+            {catalogue::hashOf("suppressForSubject"), {i(subject), i(1)}},
+            {catalogue::hashOf("suppressionCallA"), {i(1)}},
+            {catalogue::hashOf("suppressionCallB"), {i(0)}}};
 }
 
-Calls scopeQuery() { return {{scopeViewActive, {}}}; }
+Calls scopeQuery() { return {{catalogue::hashOf("scopeViewActive"), {}}}; }
 
 Calls join(std::initializer_list<Calls> parts) {
     Calls all;

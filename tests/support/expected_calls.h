@@ -1,8 +1,9 @@
-// Expected native calls written from the game's catalogue, and a comparison that prints the
-// first difference readably.
+// Expected native calls written from the game's catalogue, natives named as it names them, and
+// a comparison that prints the first difference readably.
 #pragma once
 
-#include "native_hashes.h"
+#include "native_catalogue.h"
+#include "slot_codes.h"
 #include "standin_host.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,6 @@ struct Call {
 };
 using Calls = std::vector<Call>;
 
-using namespace ::nativehash;
 using namespace ::slotcode;
 
 struct Pose {

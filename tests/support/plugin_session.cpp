@@ -14,18 +14,17 @@ bool scopeUp = false;
 } // namespace
 
 void writeSettings(const std::string& text) { std::ofstream("Vorthmere.ini", std::ios::binary) << text; }
-void removeSettings() { std::remove("Vorthmere.ini"); }
 
 void programGame() {
-    standin::setResponder(expect::gameCameraPosition,
+    standin::setResponder(catalogue::hashOf("gameCameraPosition"),
                           standin::answerVector(gamePose.x, gamePose.y, gamePose.z));
-    standin::setResponder(expect::gameCameraRotation,
+    standin::setResponder(catalogue::hashOf("gameCameraRotation"),
                           standin::answerVector(gamePose.pitch, gameRoll, gamePose.heading));
-    standin::setResponder(expect::createCameraWithPose, [](const standin::NativeCall&, uint64_t* r) {
-        standin::writeInt(r, nextHandle++);
-    });
-    standin::setResponder(expect::suppressionSubject, standin::answerInt(subject));
-    standin::setResponder(expect::scopeViewActive, [](const standin::NativeCall&, uint64_t* r) {
+    standin::setResponder(
+        catalogue::hashOf("createCameraWithPose"),
+        [](const standin::NativeCall&, uint64_t* r) { standin::writeInt(r, nextHandle++); });
+    standin::setResponder(catalogue::hashOf("suppressionSubject"), standin::answerInt(subject));
+    standin::setResponder(catalogue::hashOf("scopeViewActive"), [](const standin::NativeCall&, uint64_t* r) {
         standin::writeInt(r, scopeUp ? 1 : 0);
     });
 }
@@ -53,9 +52,7 @@ void release(uint32_t first, uint32_t second) {
     standin::releaseKey(first);
 }
 
-int32_t primaryHandle(int pair) { return 101 + 2 * pair; }
-int32_t secondaryHandle(int pair) { return 102 + 2 * pair; }
-size_t creations() { return expect::countCalls(expect::createCameraWithPose); }
-size_t disposals() { return expect::countCalls(expect::disposeCamera); }
+size_t creations() { return expect::countCalls(catalogue::hashOf("createCameraWithPose")); }
+size_t disposals() { return expect::countCalls(catalogue::hashOf("disposeCamera")); }
 
 } // namespace session

@@ -20,7 +20,6 @@ const float defaultFov = static_cast<float>(52.282005);
 
 // Writes the settings file into the working folder.
 void writeSettings(const std::string& text);
-void removeSettings();
 
 // Programs the game: the camera pose above, handles 101, 102, ... from each creation, the
 // suppression subject, and a scope view that the test switches.
@@ -35,9 +34,6 @@ uint32_t pass();
 void hold(uint32_t first, uint32_t second);
 void release(uint32_t first, uint32_t second);
 
-// Handles of the n-th camera pair created in the session, counted from 0.
-int32_t primaryHandle(int pair);
-int32_t secondaryHandle(int pair);
 // Camera creations so far, and disposals.
 size_t creations();
 size_t disposals();

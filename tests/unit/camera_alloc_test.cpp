@@ -79,10 +79,10 @@ TEST(CameraAllocation, AThousandActiveFramesAllocateNothing) {
     g.shortClass[1] = 1;
     camtest::start(g);
     static int frame = 0;
-    standin::setResponder(native::inputAxisValue, [](const standin::NativeCall&, uint64_t* r) {
+    standin::setResponder(catalogue::hashOf("inputAxisValue"), [](const standin::NativeCall&, uint64_t* r) {
         standin::writeFloat(r, frame % 2 == 0 ? 0.5f : 0.0f);
     });
-    standin::setResponder(native::aimViewActive, [](const standin::NativeCall&, uint64_t* r) {
+    standin::setResponder(catalogue::hashOf("aimViewActive"), [](const standin::NativeCall&, uint64_t* r) {
         standin::writeInt(r, frame % 7 == 3 ? 1 : 0);
     });
     standin::setRecording(false);

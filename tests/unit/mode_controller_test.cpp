@@ -63,7 +63,7 @@ TEST_F(ModeControllerTest, OnPassNeverAsksTheEnableCombination) {
     EXPECT_EQ(keyTestsDuring([] { EXPECT_TRUE(runOnPass()); }), 1u) << "only the first disable key";
     EXPECT_EQ(cameraRig.active, 1);
     EXPECT_EQ(standin::waits(), std::vector<uint32_t>{0});
-    EXPECT_EQ(expect::countCalls(expect::scopeViewActive), 1u);
+    EXPECT_EQ(expect::countCalls(catalogue::hashOf("scopeViewActive")), 1u);
 }
 
 TEST_F(ModeControllerTest, SwitchingOffEndsThePassWithoutWaiting) {
@@ -85,7 +85,7 @@ TEST_F(ModeControllerTest, SwitchingOffEndsThePassWithoutWaiting) {
         SetUp();
         cameraRig.active = 1;
         settings.disableInScope = c.disableInScope;
-        standin::setResponder(expect::scopeViewActive, standin::answerInt(c.scopeView));
+        standin::setResponder(catalogue::hashOf("scopeViewActive"), standin::answerInt(c.scopeView));
         if (c.disableHeld) {
             press(disable1);
             press(disable2);
@@ -95,8 +95,8 @@ TEST_F(ModeControllerTest, SwitchingOffEndsThePassWithoutWaiting) {
         EXPECT_EQ(cameraRig.active, switchedOff ? 0 : 1) << c.cause;
         EXPECT_EQ(cameraRig.scopeSuspended, c.suspendedAfter) << c.cause;
         EXPECT_EQ(standin::waits().empty(), switchedOff) << c.cause;
-        EXPECT_EQ(expect::countCalls(expect::scopeViewActive), c.scopeQueries) << c.cause;
-        EXPECT_EQ(expect::countCalls(expect::suppressionSubject), 1u)
+        EXPECT_EQ(expect::countCalls(catalogue::hashOf("scopeViewActive")), c.scopeQueries) << c.cause;
+        EXPECT_EQ(expect::countCalls(catalogue::hashOf("suppressionSubject")), 1u)
             << c.cause << ": the frame's own suppression";
     }
 }
@@ -105,12 +105,12 @@ TEST_F(ModeControllerTest, DisableCombinationWinsOverTheScopeRuleAndLeavesThePen
     cameraRig.active = 1;
     cameraRig.scopeSuspended = 1;
     settings.disableInScope = 1;
-    standin::setResponder(expect::scopeViewActive, standin::answerInt(1));
+    standin::setResponder(catalogue::hashOf("scopeViewActive"), standin::answerInt(1));
     press(disable1);
     press(disable2);
     EXPECT_FALSE(runOnPass());
     EXPECT_EQ(cameraRig.scopeSuspended, 1);
-    EXPECT_EQ(expect::countCalls(expect::scopeViewActive), 0u);
+    EXPECT_EQ(expect::countCalls(catalogue::hashOf("scopeViewActive")), 0u);
 }
 
 TEST_F(ModeControllerTest, ResumeTestAppliesOnlyWhileSuspendedAndTheRuleIsOn) {
@@ -134,12 +134,12 @@ TEST_F(ModeControllerTest, ResumeTestAppliesOnlyWhileSuspendedAndTheRuleIsOn) {
         SetUp();
         cameraRig.scopeSuspended = c.suspended;
         settings.disableInScope = c.disableInScope;
-        standin::setResponder(expect::scopeViewActive, standin::answerInt(c.scopeView));
+        standin::setResponder(catalogue::hashOf("scopeViewActive"), standin::answerInt(c.scopeView));
         runOffPass();
-        EXPECT_EQ(expect::countCalls(expect::scopeViewActive), c.scopeQueries) << c.situation;
+        EXPECT_EQ(expect::countCalls(catalogue::hashOf("scopeViewActive")), c.scopeQueries) << c.situation;
         EXPECT_EQ(cameraRig.active, c.activeAfter) << c.situation;
         EXPECT_EQ(cameraRig.scopeSuspended, c.suspendedAfter) << c.situation;
-        EXPECT_EQ(expect::countCalls(expect::createCameraWithPose), c.activeAfter == 1 ? 2u : 0u)
+        EXPECT_EQ(expect::countCalls(catalogue::hashOf("createCameraWithPose")), c.activeAfter == 1 ? 2u : 0u)
             << c.situation;
     }
 }

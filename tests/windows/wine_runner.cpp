@@ -8,7 +8,8 @@
 //   settings: a Vorthmere.ini that only a plug-in reading it exactly as documented gets right: a
 //             hexadecimal float, a hexadecimal key code, and a comment longer than 199 characters
 //             whose cut-off tail reads "enable_on_default=1" (it must not switch the camera on).
-#include "native_hashes.h"
+#include "native_catalogue.h"
+#include "slot_codes.h"
 #include "standin_control.h"
 
 #include <windows.h>
@@ -32,7 +33,6 @@ struct Call {
 };
 using Calls = std::vector<Call>;
 
-using namespace nativehash;
 using slotcode::f;
 using slotcode::i;
 
@@ -45,32 +45,32 @@ constexpr float poseX = 10.0f, poseY = -20.5f, poseZ = 3.25f, posePitch = -8.0f,
 constexpr uint64_t cameraTypeSlot = ~uint64_t{0};
 
 Calls suppression() {
-    return {{suppressionSubject, {}},
-            {suppressForSubject, {i(subject), i(1)}},
-            {suppressionCallA, {i(1)}},
-            {suppressionCallB, {i(0)}}};
+    return {{catalogue::hashOf("suppressionSubject"), {}},
+            {catalogue::hashOf("suppressForSubject"), {i(subject), i(1)}},
+            {catalogue::hashOf("suppressionCallA"), {i(1)}},
+            {catalogue::hashOf("suppressionCallB"), {i(0)}}};
 }
 
 Calls activation(float fov) {
-    const Call creation{createCameraWithPose,
+    const Call creation{catalogue::hashOf("createCameraWithPose"),
                         {cameraTypeSlot, f(poseX), f(poseY), f(poseZ), f(posePitch), f(0.0f), f(poseHeading),
                          f(fov), i(1), i(2)}};
-    return {{gameCameraPosition, {}},
-            {gameCameraRotation, {i(2)}},
+    return {{catalogue::hashOf("gameCameraPosition"), {}},
+            {catalogue::hashOf("gameCameraRotation"), {i(2)}},
             creation,
             creation,
-            {cameraActiveSwitch, {i(firstCamera), i(1)}},
-            {useScriptedView, {i(1), i(1), i(0), i(1), i(1), i(0)}},
-            {idleTimer, {}}};
+            {catalogue::hashOf("cameraActiveSwitch"), {i(firstCamera), i(1)}},
+            {catalogue::hashOf("useScriptedView"), {i(1), i(1), i(0), i(1), i(1), i(0)}},
+            {catalogue::hashOf("idleTimer"), {}}};
 }
 
 Calls teardown() {
     const int32_t primary = firstCamera, secondary = firstCamera + 1;
-    return {{cameraActiveSwitch, {i(primary), i(0)}},
-            {cameraActiveSwitch, {i(secondary), i(0)}},
-            {useScriptedView, {i(0), i(1), i(0), i(1), i(1), i(0)}},
-            {disposeCamera, {i(primary), i(1)}},
-            {disposeCamera, {i(secondary), i(1)}}};
+    return {{catalogue::hashOf("cameraActiveSwitch"), {i(primary), i(0)}},
+            {catalogue::hashOf("cameraActiveSwitch"), {i(secondary), i(0)}},
+            {catalogue::hashOf("useScriptedView"), {i(0), i(1), i(0), i(1), i(1), i(0)}},
+            {catalogue::hashOf("disposeCamera"), {i(primary), i(1)}},
+            {catalogue::hashOf("disposeCamera"), {i(secondary), i(1)}}};
 }
 
 Calls join(std::initializer_list<Calls> parts) {
@@ -135,10 +135,10 @@ uint32_t pass(uint32_t& from) {
 }
 
 void programGame() {
-    standinAnswerVector(gameCameraPosition, poseX, poseY, poseZ);
-    standinAnswerVector(gameCameraRotation, posePitch, poseRoll, poseHeading);
-    standinAnswerCounting(createCameraWithPose, firstCamera);
-    standinAnswerInt(suppressionSubject, subject);
+    standinAnswerVector(catalogue::hashOf("gameCameraPosition"), poseX, poseY, poseZ);
+    standinAnswerVector(catalogue::hashOf("gameCameraRotation"), posePitch, poseRoll, poseHeading);
+    standinAnswerCounting(catalogue::hashOf("createCameraWithPose"), firstCamera);
+    standinAnswerInt(catalogue::hashOf("suppressionSubject"), subject);
 }
 
 // Writes the mode's Vorthmere.ini into the working folder; returns the field of view it sets.
@@ -200,11 +200,11 @@ int main(int argc, char** argv) {
         const uint32_t to = standinCallCount();
         const std::string name = "frame " + std::to_string(k);
         check(wait == 0, name + " waits 0 ms");
-        check(to - from > 6 && countHash(from, to, disposeCamera) == 0 &&
-                  countHash(from, to, createCameraWithPose) == 0,
+        check(to - from > 6 && countHash(from, to, catalogue::hashOf("disposeCamera")) == 0 &&
+                  countHash(from, to, catalogue::hashOf("createCameraWithPose")) == 0,
               name + " steers the cameras without creating or disposing any");
         if (to - from > 5)
-            checkCalls(to - 5, to, join({suppression(), {{scopeViewActive, {}}}}),
+            checkCalls(to - 5, to, join({suppression(), {{catalogue::hashOf("scopeViewActive"), {}}}}),
                        name + " ends with suppression and the scope query");
     }
 

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -113,6 +114,38 @@ std::string absolute(const std::string& path) {
     return path.empty() ? path : std::filesystem::absolute(path).string();
 }
 
+sim::RunOptions runOptions(const Options& o) {
+    sim::RunOptions run;
+    if (o.trace) run.trace = stdout;
+    if (!o.quiet && !o.trace && sim::stderrIsTerminal()) run.progress = showProgress;
+    return run;
+}
+
+// Plays in the work folder; nothing (the reason printed) when the folder could not be made ready.
+std::optional<sim::RunResult> playInFolder(const Options& o, const sim::Session& session,
+                                           sim::DllMainFunction dllMain) {
+    const sim::WorkFolder folder = sim::enterWorkFolder(o.workdir, settingsText(o, session));
+    if (!folder.error.empty()) {
+        std::cerr << "vorthmere-sim: " << folder.error << "\n";
+        sim::leaveWorkFolder(folder);
+        return std::nullopt;
+    }
+    sim::RunResult result = sim::runSession(session, dllMain, runOptions(o));
+    sim::leaveWorkFolder(folder);
+    return result;
+}
+
+// The events table and the summary, then the files asked for; the exit status of the run.
+int report(const Options& o, const sim::RunResult& result, const sim::Session& session) {
+    if (!o.quiet) sim::writeEventTable(result, std::cout);
+    printSummary(result, session);
+    const bool written =
+        writeOutput(o.csvFile, [&](std::ostream& out) { sim::writeCsv(result, out); }) &&
+        writeOutput(o.svgFile, [&](std::ostream& out) { sim::writeSvg(result, session.name, out); });
+    if (result.violationCount > 0 || !result.started) return 1;
+    return written ? 0 : 2;
+}
+
 int playSession(Options o) {
     const std::optional<sim::Session> session = loadSession(o);
     if (!session) return 2;
@@ -121,26 +154,11 @@ int playSession(Options o) {
         std::cerr << "vorthmere-sim: " << library.error << "\n";
         return 2;
     }
+    // Output paths are taken from where the program was started, not from the work folder.
     o.csvFile = absolute(o.csvFile);
     o.svgFile = absolute(o.svgFile);
-    const sim::WorkFolder folder = sim::enterWorkFolder(o.workdir, settingsText(o, *session));
-    if (!folder.error.empty()) {
-        std::cerr << "vorthmere-sim: " << folder.error << "\n";
-        sim::leaveWorkFolder(folder);
-        return 2;
-    }
-    sim::RunOptions run;
-    if (o.trace) run.trace = stdout;
-    if (!o.quiet && !o.trace && sim::stderrIsTerminal()) run.progress = showProgress;
-    const sim::RunResult result = sim::runSession(*session, library.dllMain, run);
-    sim::leaveWorkFolder(folder);
-    if (!o.quiet) sim::writeEventTable(result, std::cout);
-    printSummary(result, *session);
-    const bool written =
-        writeOutput(o.csvFile, [&](std::ostream& out) { sim::writeCsv(result, out); }) &&
-        writeOutput(o.svgFile, [&](std::ostream& out) { sim::writeSvg(result, session->name, out); });
-    if (result.violationCount > 0 || !result.started) return 1;
-    return written ? 0 : 2;
+    const std::optional<sim::RunResult> result = playInFolder(o, *session, library.dllMain);
+    return result ? report(o, *result, *session) : 2;
 }
 } // namespace
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,10 +42,19 @@ struct Session {
     int frames = 0;                                            // length of the session
     std::vector<std::pair<std::string, std::string>> settings; // Vorthmere.ini keys and values
     bool hasSettings = false;                                  // a [settings] table was given
-    Vec3 characterStart;
+    Vector3 characterStart{};
     float characterHeading = 0.0f;
-    Vec3 targetPosition{6.0f, 20.0f, 0.5f};
+    Vector3 targetPosition{6.0f, 20.0f, 0.5f};
     std::vector<SessionEvent> events; // in frame order; events of one frame in file order
+};
+
+// Keys a session holds down: key code -> tick of its last key-down message.
+using HeldKeys = std::map<uint32_t, uint32_t>;
+
+// What an event acts on when it happens: the simulated world and the keyboard.
+struct EventStage {
+    World& world;
+    HeldKeys& heldKeys;
 };
 
 struct SessionParse {
@@ -56,10 +66,12 @@ SessionParse parseSession(std::string_view text, const std::string& sourceName);
 // The session played when no file is given: every feature once, in about 20 seconds.
 std::string_view embeddedSessionText();
 
-// Key names the session format accepts ("Ctrl", "G", "F5", or a number); 0 when unknown.
+// Key names the session format accepts ("Ctrl", "G", "5", "F5"); empty when unknown.
 std::optional<uint32_t> keyCodeFromName(std::string_view name);
 // A short description of what an event does, for tables and plots.
 std::string describeEvent(const SessionEvent& event);
+// Plays an event at the start of its frame: the world changes and key messages it names.
+void applyEvent(const SessionEvent& event, EventStage& stage);
 // The settings as the text of a Vorthmere.ini.
 std::string settingsFileText(const Session& session);
 

@@ -79,25 +79,59 @@ void readDuration(Reader& reader, const toml::node& node, Session& session) {
     session.frames = static_cast<int>(std::lround(*seconds * framesPerSecond));
 }
 
+bool readName(Reader&, const toml::node& node, Session& session) {
+    if (!node.is_string()) return false;
+    session.name = *node.value<std::string>();
+    return true;
+}
+
+bool readDurationKey(Reader& reader, const toml::node& node, Session& session) {
+    readDuration(reader, node, session);
+    return true;
+}
+
+bool readSettingsTable(Reader& reader, const toml::node& node, Session& session) {
+    if (!node.is_table()) return false;
+    readSettings(reader, *node.as_table(), session);
+    return true;
+}
+
+bool readSceneTable(Reader& reader, const toml::node& node, Session& session) {
+    if (!node.is_table()) return false;
+    readScene(reader, *node.as_table(), session);
+    return true;
+}
+
+bool readEventsKey(Reader& reader, const toml::node& node, Session& session) {
+    readEvents(reader, node, session);
+    return true;
+}
+
+// A top-level key and its reader, which answers false when the key's value is not of its kind.
+struct TopLevelKey {
+    const char* name;
+    bool (*read)(Reader&, const toml::node&, Session&);
+};
+constexpr TopLevelKey topLevelKeys[] = {{"name", readName},
+                                        {"duration", readDurationKey},
+                                        {"settings", readSettingsTable},
+                                        {"scene", readSceneTable},
+                                        {"events", readEventsKey}};
+
+bool readTopLevelKey(Reader& reader, std::string_view name, const toml::node& node, Session& session) {
+    for (const TopLevelKey& key : topLevelKeys) {
+        if (name == key.name) return key.read(reader, node, session);
+    }
+    return false;
+}
+
 void readTopLevel(Reader& reader, const toml::table& root, Session& session) {
     for (auto&& [key, node] : root) {
-        const std::string_view name = key.str();
-        if (name == "name" && node.is_string()) {
-            session.name = *node.value<std::string>();
-        } else if (name == "duration") {
-            readDuration(reader, node, session);
-        } else if (name == "settings" && node.is_table()) {
-            readSettings(reader, *node.as_table(), session);
-        } else if (name == "scene" && node.is_table()) {
-            readScene(reader, *node.as_table(), session);
-        } else if (name == "events") {
-            readEvents(reader, node, session);
-        } else {
-            reader.error(
-                static_cast<int>(key.source().begin.line),
-                "unexpected \"" + std::string(name) +
-                    "\" (known: name = \"...\", duration = seconds, [settings], [scene], events = [...])");
-        }
+        if (readTopLevelKey(reader, key.str(), node, session)) continue;
+        reader.error(
+            static_cast<int>(key.source().begin.line),
+            "unexpected \"" + std::string(key.str()) +
+                "\" (known: name = \"...\", duration = seconds, [settings], [scene], events = [...])");
     }
 }
 

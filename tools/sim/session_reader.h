@@ -27,7 +27,7 @@ struct Reader {
     // An integer or a float; reports anything else.
     std::optional<double> number(const toml::node& node, const std::string& what);
     std::optional<bool> boolean(const toml::node& node, const std::string& what);
-    std::optional<Vec3> vector3(const toml::node& node, const std::string& what);
+    std::optional<Vector3> vector3(const toml::node& node, const std::string& what);
 };
 
 // One event table; nullopt (with the faults reported) when it cannot be used.

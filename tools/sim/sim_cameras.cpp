@@ -4,11 +4,16 @@
 
 namespace sim {
 namespace {
+// The live camera with this handle, else the last one that had it. Searched from the newest,
+// where the live ones are; a game that hands out one handle twice (0, say) has the live one used.
 ScriptedCamera* findCamera(CameraRegistry& registry, int32_t handle) {
-    for (ScriptedCamera& camera : registry.cameras) {
-        if (camera.handle == handle) return &camera;
+    ScriptedCamera* last = nullptr;
+    for (auto camera = registry.cameras.rbegin(); camera != registry.cameras.rend(); ++camera) {
+        if (camera->handle != handle) continue;
+        if (camera->alive) return &*camera;
+        if (!last) last = &*camera;
     }
-    return nullptr;
+    return last;
 }
 
 void addFault(CameraRegistry& registry, const char* what, int32_t handle, const char* nativeName) {
@@ -19,13 +24,14 @@ void addFault(CameraRegistry& registry, const char* what, int32_t handle, const 
 }
 } // namespace
 
-int32_t createCamera(CameraRegistry& registry, Vec3 position, Vec3 rotation, float fov) {
+int32_t createCamera(CameraRegistry& registry, Vector3 position, Vector3 rotation, float fov) {
     ScriptedCamera camera;
     camera.handle = registry.nextHandle++;
     camera.position = position;
     camera.rotation = rotation;
     camera.fov = fov;
     registry.cameras.push_back(camera);
+    ++registry.aliveCount;
     return camera.handle;
 }
 
@@ -47,18 +53,15 @@ void disposeCamera(CameraRegistry& registry, int32_t handle) {
     if (!camera) return;
     camera->alive = false;
     camera->active = false;
+    --registry.aliveCount;
 }
 
-Vec3 reportedRotation(const ScriptedCamera& camera, const World& world) {
+Vector3 reportedRotation(const ScriptedCamera& camera, const World& world) {
     if (camera.lockedOn == 0) return camera.rotation;
     return lookAtRotation(camera.position, entityPosition(world, camera.lockedOn));
 }
 
-int aliveCameraCount(const CameraRegistry& registry) {
-    int count = 0;
-    for (const ScriptedCamera& camera : registry.cameras) count += camera.alive ? 1 : 0;
-    return count;
-}
+int aliveCameraCount(const CameraRegistry& registry) { return registry.aliveCount; }
 
 int createdCameraCount(const CameraRegistry& registry) { return static_cast<int>(registry.cameras.size()); }
 

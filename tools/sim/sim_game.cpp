@@ -1,24 +1,13 @@
 #include "sim_game.h"
 
 #include "decimal_text.h"
-#include "native_catalogue.h"
 
 #include <bit>
 #include <cinttypes>
-#include <cstring>
+#include <utility>
 
 namespace sim {
 namespace {
-const NativeHandlers& handlers() {
-    static const NativeHandlers table = [] {
-        NativeHandlers built;
-        addCameraNatives(built);
-        addWorldNatives(built);
-        return built;
-    }();
-    return table;
-}
-
 std::string hexText(uint64_t value) {
     char text[32];
     std::snprintf(text, sizeof text, "0x%" PRIX64, value);
@@ -61,10 +50,10 @@ std::string resultText(char kind, const uint64_t* result) {
 } // namespace
 
 std::string describeCall(const standin::NativeCall& call, const uint64_t* result) {
-    const NativeEntry* entry = findNative(call.hash);
+    const catalogue::Native* entry = catalogue::findNative(call.hash);
     if (!entry) return "unknown native " + hexText(call.hash);
     std::string text = std::string(entry->name) + "(";
-    const size_t kinds = std::strlen(entry->arguments);
+    const size_t kinds = entry->arguments.size();
     for (uint32_t i = 0; i < call.slotCount; ++i) {
         const char kind = i < kinds ? entry->arguments[i] : 'i';
         text += (i ? ", " : "") + slotText(kind, call.slots[i]);
@@ -73,29 +62,64 @@ std::string describeCall(const standin::NativeCall& call, const uint64_t* result
 }
 
 namespace {
+NativeRow* rowOf(SimGame& game, uint64_t hash) {
+    auto found = game.natives.find(hash);
+    return found == game.natives.end() ? nullptr : &found->second;
+}
+
 void respond(SimGame& game, const standin::NativeCall& call, uint64_t* result) {
-    const NativeEntry* entry = findNative(call.hash);
-    auto found = handlers().find(call.hash);
-    if (!entry || found == handlers().end()) {
+    NativeRow* row = rowOf(game, call.hash);
+    if (!row) {
         game.callFaults.push_back("call of unknown native " + hexText(call.hash));
         return;
     }
-    const size_t expected = std::strlen(entry->arguments);
+    ++row->calls;
+    const size_t expected = row->native->arguments.size();
     if (call.slotCount != expected) {
-        game.callFaults.push_back(std::string(entry->name) + " called with " +
+        game.callFaults.push_back(std::string(row->native->name) + " called with " +
                                   std::to_string(call.slotCount) + " argument slots instead of " +
                                   std::to_string(expected));
         return;
     }
-    found->second(game, call, result);
+    if (row->override)
+        row->override(call, result);
+    else
+        row->world(game, call, result);
 }
 } // namespace
+
+// Every name in the handler tables is the catalogue's, checked when compiled.
+const NativeTable& worldNativeTable() {
+    static const NativeTable table = [] {
+        NativeTable built;
+        for (auto named : {cameraNatives(), worldNatives()})
+            for (const NamedHandler& row : named) {
+                const catalogue::Native* native = catalogue::findNative(row.native.text);
+                built[native->hash] = NativeRow{native, row.handler, {}, 0};
+            }
+        return built;
+    }();
+    return table;
+}
 
 void answerNative(SimGame& game, const standin::NativeCall& call, uint64_t* result) {
     ++game.nativeCalls;
     respond(game, call, result);
     if (game.trace)
         std::fprintf(game.trace, "%s %s\n", game.tracePrefix.c_str(), describeCall(call, result).c_str());
+}
+
+void overrideNative(SimGame& game, catalogue::NativeName native, NativeOverride answer) {
+    rowOf(game, catalogue::findNative(native.text)->hash)->override = std::move(answer);
+}
+
+void answerFromWorld(SimGame& game, const standin::NativeCall& call, uint64_t* result) {
+    if (NativeRow* row = rowOf(game, call.hash)) row->world(game, call, result);
+}
+
+uint64_t callCount(const SimGame& game, catalogue::NativeName native) {
+    auto found = game.natives.find(catalogue::findNative(native.text)->hash);
+    return found == game.natives.end() ? 0 : found->second.calls;
 }
 
 void installGame(SimGame& game) {

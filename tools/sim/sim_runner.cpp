@@ -5,7 +5,6 @@
 #include "standin_host.h"
 
 #include <cstdio>
-#include <map>
 #include <type_traits>
 
 namespace sim {
@@ -18,7 +17,7 @@ struct Run {
     const RunOptions& options;
     SimGame game;
     RunResult result;
-    std::map<uint32_t, uint32_t> heldKeys; // key code -> tick of its last message
+    HeldKeys heldKeys;
     size_t cameraFaultsSeen = 0;
     size_t callFaultsSeen = 0;
     size_t protocolErrorsSeen = 0;
@@ -39,64 +38,25 @@ void setUpWorld(Run& run) {
     world.targetPosition = run.session.targetPosition;
 }
 
-void sendKeys(Run& run, const SessionEvent& event) {
-    for (uint32_t key : event.keysDown) {
-        standin::sendKeyMessage(key, false, 0, run.heldKeys.count(key) ? 1 : 0);
-        run.heldKeys[key] = standin::tickCountNow();
-    }
-    for (uint32_t key : event.keysUp) {
-        standin::releaseKey(key);
-        run.heldKeys.erase(key);
-    }
-}
-
-void repeatHeldKeys(Run& run) {
-    for (auto& [key, lastMessage] : run.heldKeys) {
+void repeatHeldKeys(HeldKeys& held) {
+    for (auto& [key, lastMessage] : held) {
         if (standin::tickCountNow() - lastMessage < keyRepeatMs) continue;
         standin::sendKeyMessage(key, false, 0, 1);
         lastMessage = standin::tickCountNow();
     }
 }
 
-// A held input that is let go reports its release in this frame.
-void setHeld(bool held, bool& current, bool& releasedEdge) {
-    if (current && !held) releasedEdge = true;
-    current = held;
-}
-
-void applyEvent(World& w, const SessionEvent& e) {
-    Inputs& in = w.inputs;
-    if (e.look) {
-        in.lookHorizontal = (*e.look)[0];
-        in.lookVertical = (*e.look)[1];
-    }
-    if (e.lookBehind) setHeld(*e.lookBehind, in.lookBehindHeld, in.lookBehindReleased);
-    if (e.target) setHeld(*e.target, in.targetHeld, in.targetReleased);
-    if (e.aim) in.aiming = *e.aim;
-    if (e.scope) in.scope = *e.scope;
-    if (e.distancePress) in.distanceTriggered = true;
-    if (e.weapon) w.weapon = *e.weapon;
-    if (e.carried) {
-        w.carriedA = *e.carried == Carried::a || *e.carried == Carried::both;
-        w.carriedB = *e.carried == Carried::b || *e.carried == Carried::both;
-    }
-    if (e.walk) w.walkSpeed = *e.walk;
-    if (e.turn) w.turnRate = *e.turn;
-    if (e.slope) w.slopeAngle = *e.slope;
-    if (e.slopeExcluded) w.slopeExcluded = *e.slopeExcluded;
-}
-
 void beginFrame(Run& run, size_t& nextEvent) {
     startFrame(run.game.world);
     const std::vector<SessionEvent>& events = run.session.events;
+    EventStage stage{run.game.world, run.heldKeys};
     for (; nextEvent < events.size() && events[nextEvent].frame <= run.frame; ++nextEvent) {
         const SessionEvent& event = events[nextEvent];
-        applyEvent(run.game.world, event);
-        sendKeys(run, event);
+        applyEvent(event, stage);
         const bool noted = !event.note.empty();
         run.result.events.push_back({run.frame, noted ? event.note : describeEvent(event), noted});
     }
-    repeatHeldKeys(run);
+    repeatHeldKeys(run.heldKeys);
     countIdleFrame(run.game.world);
     run.game.tracePrefix = "[frame " + padLeft(std::to_string(run.frame), 5) + ' ' +
                            padLeft(fixedText(elapsedMs() / 1000.0, 3), 7) + " s]";
@@ -177,6 +137,20 @@ void finish(Run& run) {
     standin::setFallbackResponder(nullptr); // the game ends with this run
 }
 } // namespace
+
+void pressKeys(HeldKeys& held, const std::vector<uint32_t>& keys) {
+    for (uint32_t key : keys) {
+        standin::sendKeyMessage(key, false, 0, held.count(key) ? 1 : 0);
+        held[key] = standin::tickCountNow();
+    }
+}
+
+void releaseKeys(HeldKeys& held, const std::vector<uint32_t>& keys) {
+    for (uint32_t key : keys) {
+        standin::releaseKey(key);
+        held.erase(key);
+    }
+}
 
 RunResult runSession(const Session& session, DllMainFunction dllMain, const RunOptions& options) {
     Run run{session, options, {}, {}, {}};

@@ -18,8 +18,8 @@ struct FrameSample {
     int frame = 0;
     double seconds = 0.0;
     bool on = false; // the player sees the scripted camera
-    Vec3 position;
-    Vec3 rotation; // pitch, roll, heading
+    Vector3 position{};
+    Vector3 rotation{}; // pitch, roll, heading
     float fov = 0.0f;
     bool distanceHanded = false; // the plug-in handed the game a distance in this frame
     float distance = 0.0f;
@@ -66,6 +66,11 @@ RunResult runSession(const Session& session, DllMainFunction dllMain, const RunO
 std::vector<std::string> passViolations(const CameraRegistry& cameras, uint32_t wait);
 // What is wrong at the end of a session.
 std::vector<std::string> endViolations(const CameraRegistry& cameras);
+
+// Key messages as a keyboard sends them: a key pressed while already down sends a repeat, and
+// its release ends it.
+void pressKeys(HeldKeys& held, const std::vector<uint32_t>& keys);
+void releaseKeys(HeldKeys& held, const std::vector<uint32_t>& keys);
 
 // Game time of a frame's start, in ms since the session began: 16 or 17 ms a frame.
 uint32_t frameStartMs(int frame);

@@ -15,7 +15,7 @@ constexpr int32_t unarmed = 0x5100;
 void walk(World& world) {
     const float dt = 1.0f / framesPerSecond;
     world.characterHeading += world.turnRate * dt;
-    const Vec3 forward = forwardVector(world.characterHeading, 0.0f);
+    const Vector3 forward = forwardVector(world.characterHeading, 0.0f);
     world.characterPosition.x += forward.x * world.walkSpeed * dt;
     world.characterPosition.y += forward.y * world.walkSpeed * dt;
     // Walking up or down the slope changes the height with the distance covered.
@@ -40,41 +40,41 @@ void countIdleFrame(World& world) {
     world.idleCounter = busy ? 0 : world.idleCounter + 1;
 }
 
-Vec3 forwardVector(float headingDegrees, float pitchDegrees) {
+Vector3 forwardVector(float headingDegrees, float pitchDegrees) {
     const float h = headingDegrees / degrees;
     const float p = pitchDegrees / degrees;
-    return Vec3{-sine(h) * cosine(p), cosine(h) * cosine(p), sine(p)};
+    return Vector3{-sine(h) * cosine(p), cosine(h) * cosine(p), sine(p)};
 }
 
 // The camera sits behind the point it looks at, at the orbit distance from the character's head.
-Vec3 gameCameraPosition(const World& world) {
-    const Vec3 rotation = gameCameraRotation(world);
-    const Vec3 forward = forwardVector(rotation.z, rotation.x);
-    const Vec3& c = world.characterPosition;
+Vector3 gameCameraPosition(const World& world) {
+    const Vector3 rotation = gameCameraRotation(world);
+    const Vector3 forward = forwardVector(rotation.z, rotation.x);
+    const Vector3& c = world.characterPosition;
     const float d = world.cameraDistance;
-    return Vec3{c.x - forward.x * d, c.y - forward.y * d, c.z + pivotHeight - forward.z * d};
+    return Vector3{c.x - forward.x * d, c.y - forward.y * d, c.z + pivotHeight - forward.z * d};
 }
 
-Vec3 gameCameraRotation(const World& world) {
-    return Vec3{world.cameraPitch, 0.0f, world.characterHeading + world.cameraRelativeHeading};
+Vector3 gameCameraRotation(const World& world) {
+    return Vector3{world.cameraPitch, 0.0f, world.characterHeading + world.cameraRelativeHeading};
 }
 
-Vec3 entityPosition(const World& world, int32_t entity) {
+Vector3 entityPosition(const World& world, int32_t entity) {
     if (entity == targetHandle) return world.targetPosition;
     if (entity == carrierAHandle || entity == carrierBHandle || entity == characterHandle)
         return world.characterPosition;
-    return Vec3{};
+    return Vector3{};
 }
 
-Vec3 lookAtRotation(Vec3 from, Vec3 to) {
+Vector3 lookAtRotation(Vector3 from, Vector3 to) {
     const float dx = to.x - from.x;
     const float dy = to.y - from.y;
     const float dz = to.z - from.z;
     const float ground = std::sqrt(dx * dx + dy * dy);
-    return Vec3{arcTangent2(dz, ground) * degrees, 0.0f, arcTangent2(-dx, dy) * degrees};
+    return Vector3{arcTangent2(dz, ground) * degrees, 0.0f, arcTangent2(-dx, dy) * degrees};
 }
 
-float distanceBetween(Vec3 a, Vec3 b) {
+float distanceBetween(Vector3 a, Vector3 b) {
     const float dx = a.x - b.x;
     const float dy = a.y - b.y;
     const float dz = a.z - b.z;

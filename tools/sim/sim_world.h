@@ -4,15 +4,11 @@
 // frames with the same inputs always give the same world.
 #pragma once
 
+#include "host/native_call.h"
+
 #include <cstdint>
 
 namespace sim {
-
-struct Vec3 {
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 0.0f;
-};
 
 // Entity handles the simulated game hands out.
 constexpr int32_t characterHandle = 0x2A01;
@@ -42,7 +38,7 @@ struct Inputs {
 };
 
 struct World {
-    Vec3 characterPosition;
+    Vector3 characterPosition{};
     float characterHeading = 0.0f; // degrees; 0 faces +y, growing counter-clockwise
     float walkSpeed = 0.0f;        // metres per second, forwards
     float turnRate = 0.0f;         // degrees per second
@@ -51,7 +47,7 @@ struct World {
     float slopeAngle = 0.0f; // degrees, of the ground and whatever carries the character
     bool slopeExcluded = false;
     WeaponClass weapon = WeaponClass::none;
-    Vec3 targetPosition{6.0f, 20.0f, 0.5f};
+    Vector3 targetPosition{6.0f, 20.0f, 0.5f};
     Inputs inputs;
     int32_t idleCounter = 0;
     // The game camera, relative to the character.
@@ -68,13 +64,13 @@ void startFrame(World& world);
 // Called after the frame's events: counts the frame as idle when no input is in use.
 void countIdleFrame(World& world);
 
-Vec3 forwardVector(float headingDegrees, float pitchDegrees);
-Vec3 gameCameraPosition(const World& world);
-Vec3 gameCameraRotation(const World& world); // pitch, roll 0, heading
-Vec3 entityPosition(const World& world, int32_t entity);
+Vector3 forwardVector(float headingDegrees, float pitchDegrees);
+Vector3 gameCameraPosition(const World& world);
+Vector3 gameCameraRotation(const World& world); // pitch, roll 0, heading
+Vector3 entityPosition(const World& world, int32_t entity);
 // The rotation (pitch, roll 0, heading) that looks from one point at another.
-Vec3 lookAtRotation(Vec3 from, Vec3 to);
-float distanceBetween(Vec3 a, Vec3 b);
+Vector3 lookAtRotation(Vector3 from, Vector3 to);
+float distanceBetween(Vector3 a, Vector3 b);
 int32_t heldWeaponValue(const World& world);
 bool weaponIsShortClass(int32_t weapon);
 bool weaponIsLongClass(int32_t weapon);

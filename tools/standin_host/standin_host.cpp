@@ -68,7 +68,6 @@ void reset() {
 }
 
 void setResponder(uint64_t hash, Responder responder) { host().responders[hash] = std::move(responder); }
-void clearResponder(uint64_t hash) { host().responders.erase(hash); }
 void setFallbackResponder(Responder responder) { host().fallback = std::move(responder); }
 
 const std::vector<NativeCall>& calls() { return host().calls; }
@@ -92,7 +91,6 @@ uint32_t readTickCount() {
 
 const std::vector<Registration>& registrations() { return host().registrations; }
 bool scriptRegistered() { return host().script != nullptr; }
-bool keyboardHandlerRegistered() { return host().keyHandler.load() != nullptr; }
 
 void sendKeyMessage(uint32_t virtualKey, bool keyUp, int32_t altDown, int32_t wasDown) {
     KeyHandler handler = host().keyHandler.load();

@@ -53,7 +53,6 @@ STANDIN_HOST_API void reset();
 
 // Responders: one per hash, and a fallback for hashes without one (default: zero result).
 STANDIN_HOST_API void setResponder(uint64_t hash, Responder responder);
-STANDIN_HOST_API void clearResponder(uint64_t hash);
 STANDIN_HOST_API void setFallbackResponder(Responder responder);
 
 // The call log. Recording reuses its storage, so a steady run allocates nothing per call
@@ -87,7 +86,6 @@ struct Registration {
 };
 STANDIN_HOST_API const std::vector<Registration>& registrations();
 STANDIN_HOST_API bool scriptRegistered();
-STANDIN_HOST_API bool keyboardHandlerRegistered();
 
 // Delivers one key message to the registered keyboard handler, on the calling thread.
 STANDIN_HOST_API void sendKeyMessage(uint32_t virtualKey, bool keyUp, int32_t altDown = 0,
