@@ -2,7 +2,9 @@
 
 #include "standin_host.h"
 
+#include <array>
 #include <cstddef>
+#include <cstring>
 #include <memory>
 
 namespace camtrace {
@@ -63,21 +65,26 @@ void installCarriers(const Game& g) {
         byFirstArgument(g.character, g.characterSlopeExcluded, g.carrierBHandle, g.carrierBSlopeExcluded));
 }
 
+// Answers the float that goes with the call's first argument among three, 0.0 for any other.
+template <typename Argument>
+standin::Responder floatByFirstArgument(const Argument (&arguments)[3], const float (&answers)[3]) {
+    return [a = std::to_array(arguments), v = std::to_array(answers)](const NativeCall& call, uint64_t* r) {
+        Argument first{};
+        std::memcpy(&first, &call.slots[0], sizeof first);
+        float answer = 0.0f;
+        for (size_t k = 0; k < a.size(); ++k)
+            if (first == a[k]) answer = v[k];
+        standin::writeFloat(r, answer);
+    };
+}
+
 void installSlopes(const Game& g) {
-    setResponder(catalogue::hashOf("entitySlopeAngle"), [g](const NativeCall& call, uint64_t* r) {
-        const int32_t e = call.intArg(0);
-        standin::writeFloat(r, e == g.carrierAHandle   ? g.angleA
-                               : e == g.carrierBHandle ? g.angleB
-                               : e == g.character      ? g.angleOwn
-                                                       : 0.0f);
-    });
-    setResponder(catalogue::hashOf("slopeFactor"), [g](const NativeCall& call, uint64_t* r) {
-        const float a = call.floatArg(0);
-        standin::writeFloat(r, a == g.angleA     ? g.factorA
-                               : a == g.angleB   ? g.factorB
-                               : a == g.angleOwn ? g.factorOwn
-                                                 : 0.0f);
-    });
+    setResponder(catalogue::hashOf("entitySlopeAngle"),
+                 floatByFirstArgument<int32_t>({g.carrierAHandle, g.carrierBHandle, g.character},
+                                               {g.angleA, g.angleB, g.angleOwn}));
+    setResponder(
+        catalogue::hashOf("slopeFactor"),
+        floatByFirstArgument<float>({g.angleA, g.angleB, g.angleOwn}, {g.factorA, g.factorB, g.factorOwn}));
 }
 
 void installInputs(const Game& g) {
