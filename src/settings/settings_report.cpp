@@ -4,6 +4,7 @@
 #include "settings/ini_scan.h"
 #include "settings/key_names.h"
 #include "settings/settings_warnings.h"
+#include "settings/text_match.h"
 
 #include <INIReader.h>
 
@@ -72,12 +73,6 @@ bool converts(const SettingRow& row, const std::string& text) {
     if (std::holds_alternative<uint32_t Settings::*>(row.field))
         return keyCodeFromText(text.c_str()).has_value();
     return integerFromText(text.c_str()).has_value();
-}
-
-std::string quoted(const std::string& text) {
-    std::string out;
-    for (char c : text) out += c == '\n' ? std::string("\\n") : std::string(1, c);
-    return '"' + out + '"';
 }
 
 // Why a present key's text gave the default.

@@ -11,12 +11,6 @@
 namespace {
 std::string at(int line) { return "line " + std::to_string(line) + ": "; }
 
-std::string quoted(std::string_view text) {
-    std::string out(1, '"');
-    out += text;
-    return out += '"';
-}
-
 bool isConfig(const std::string& section) { return sameName(section, settingsSection); }
 
 const SettingRow* knownRow(const std::string& name) {

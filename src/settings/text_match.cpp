@@ -19,6 +19,12 @@ std::string lowered(std::string_view text) {
     return out;
 }
 
+std::string quoted(std::string_view text) {
+    std::string out(1, '"');
+    for (char c : text) out += c == '\n' ? std::string_view("\\n") : std::string_view(&c, 1);
+    return out += '"';
+}
+
 size_t editDistance(std::string_view a, std::string_view b) {
     std::vector<size_t> before(b.size() + 1), previous(b.size() + 1), current(b.size() + 1);
     std::iota(previous.begin(), previous.end(), size_t{0});

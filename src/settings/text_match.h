@@ -10,5 +10,7 @@
 bool sameName(std::string_view a, std::string_view b);
 // The text with ASCII letters in lower case.
 std::string lowered(std::string_view text);
+// The text in double quotes, a line break shown as \n, as the settings report quotes values.
+std::string quoted(std::string_view text);
 // Edits (insert, delete, change, swap of neighbours) from a to b, case ignored.
 size_t editDistance(std::string_view a, std::string_view b);
