@@ -1,0 +1,59 @@
+// The camera eye: the wireframe the player sees from the active camera's pose and field of
+// view (the scripted camera while on, the game's own while off).
+import {cameraAxes, projectSegment, boxCorners, boxEdges} from './geometry.mjs';
+import {palette, viewSize, clearView, strokeLine, writeLines, fixed, modeOf, carriersOf, characterBox} from './surface.mjs';
+
+const eyeGridReach = 30;
+const eyeGridStep = 2;
+
+export function drawEye(context, frameState) {
+    const size = viewSize(context);
+    clearView(context, size);
+    const pose = frameState.cam, axes = cameraAxes(pose);
+    const ground = frameState.character.z;
+    drawEyeGrid(context, frameState, pose, axes, size, ground);
+    context.strokeStyle = palette.carrier;
+    for (const c of carriersOf(frameState))
+        drawBox(context, boxCorners(frameState.character, frameState.character.heading, c.length, c.width, c.height), pose, axes, size);
+    context.strokeStyle = palette.character;
+    drawBox(context, characterBoxCorners(frameState), pose, axes, size);
+    context.strokeStyle = frameState.locked ? palette.target : palette.dim;
+    const t = frameState.target;
+    drawBox(context, boxCorners({x: t.x, y: t.y, z: t.z - 0.3}, 0, 0.6, 0.6, 0.6), pose, axes, size);
+    writeLines(context, eyeCaption(frameState), 8, 8, frameState.on ? palette.scripted : palette.game);
+}
+
+// The character's box as the eye draws it; the tests check its projection against this.
+export function characterBoxCorners(frameState) {
+    const c = frameState.character;
+    return boxCorners(c, c.heading, characterBox.length, characterBox.width, characterBox.height);
+}
+
+// Grid lines on the ground plane around the character, cut at the camera's near plane.
+function drawEyeGrid(context, frameState, pose, axes, size, ground) {
+    const cx = Math.round(frameState.character.x / eyeGridStep) * eyeGridStep;
+    const cy = Math.round(frameState.character.y / eyeGridStep) * eyeGridStep;
+    context.lineWidth = 1;
+    for (let k = -eyeGridReach; k <= eyeGridReach; k += eyeGridStep) {
+        context.strokeStyle = (cx + k) % 10 === 0 ? palette.gridMajor : palette.grid;
+        drawWorldLine(context, {x: cx + k, y: cy - eyeGridReach, z: ground}, {x: cx + k, y: cy + eyeGridReach, z: ground}, pose, axes, size);
+        context.strokeStyle = (cy + k) % 10 === 0 ? palette.gridMajor : palette.grid;
+        drawWorldLine(context, {x: cx - eyeGridReach, y: cy + k, z: ground}, {x: cx + eyeGridReach, y: cy + k, z: ground}, pose, axes, size);
+    }
+}
+
+function drawWorldLine(context, a, b, pose, axes, size) {
+    const segment = projectSegment(a, b, pose, size, axes);
+    if (segment) strokeLine(context, segment[0], segment[1]);
+}
+
+function drawBox(context, corners, pose, axes, size) {
+    context.lineWidth = 1.5;
+    for (const [i, j] of boxEdges) drawWorldLine(context, corners[i], corners[j], pose, axes, size);
+}
+
+function eyeCaption(frameState) {
+    const c = frameState.cam, who = frameState.on ? 'scripted camera' : 'game camera';
+    return [`eye: ${who} (${modeOf(frameState)})${frameState.aiming ? ', aiming' : ''}`,
+            `fov ${fixed(c.fov)}  pitch ${fixed(c.pitch)}  heading ${fixed(c.heading)}`];
+}

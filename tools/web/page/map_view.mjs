@@ -1,0 +1,157 @@
+// The top-down map: ground grid, the character's path and heading, the camera the player sees
+// with its cone and a fading trail, the game camera's orbit, the target and any carrier.
+import {fitMap, worldToMap, viewCone, forwardOf, boxCorners} from './geometry.mjs';
+import {palette, eyeAspect, viewSize, clearView, strokeLine, writeLines, fixed, carriersOf} from './surface.mjs';
+
+const trailFrames = 120;
+const coneReach = 6;
+
+export function drawMap(context, frameState, play, cursor) {
+    const size = viewSize(context);
+    clearView(context, size);
+    const map = fitMap(mapPoints(play), size.width, size.height);
+    drawMapGrid(context, map);
+    drawPath(context, map, play.frames, cursor);
+    drawCarriers(context, map, frameState);
+    drawOrbit(context, map, frameState);
+    drawTrail(context, map, play.frames, cursor);
+    drawCone(context, map, frameState);
+    drawTargetOnMap(context, map, frameState);
+    drawCharacterOnMap(context, map, frameState);
+    writeLines(context, mapCaption(frameState), 8, 8);
+}
+
+// What the map must show: the character's whole path, the cameras and the target.
+function mapPoints(play) {
+    const points = [];
+    for (const f of play.frames) points.push(f.character, f.cam);
+    if (play.frames.length) points.push(play.frames[0].target);
+    return points;
+}
+
+function drawMapGrid(context, map) {
+    const step = map.pixelsPerMetre > 12 ? 1 : 5;
+    const halfX = map.width / 2 / map.pixelsPerMetre, halfY = map.height / 2 / map.pixelsPerMetre;
+    context.lineWidth = 1;
+    for (let x = Math.ceil((map.centreX - halfX) / step) * step; x <= map.centreX + halfX; x += step) {
+        context.strokeStyle = x % 10 === 0 ? palette.gridMajor : palette.grid;
+        strokeLine(context, worldToMap({x, y: map.centreY - halfY}, map), worldToMap({x, y: map.centreY + halfY}, map));
+    }
+    for (let y = Math.ceil((map.centreY - halfY) / step) * step; y <= map.centreY + halfY; y += step) {
+        context.strokeStyle = y % 10 === 0 ? palette.gridMajor : palette.grid;
+        strokeLine(context, worldToMap({x: map.centreX - halfX, y}, map), worldToMap({x: map.centreX + halfX, y}, map));
+    }
+}
+
+// The whole path faint, the part walked so far in full.
+function drawPath(context, map, frames, cursor) {
+    context.lineWidth = 1.5;
+    for (const [from, to, colour] of [[0, frames.length - 1, palette.grid], [0, cursor, palette.path]]) {
+        context.strokeStyle = colour;
+        context.beginPath();
+        for (let i = from; i <= to; i++) {
+            const p = worldToMap(frames[i].character, map);
+            if (i === from) context.moveTo(p.x, p.y); else context.lineTo(p.x, p.y);
+        }
+        context.stroke();
+    }
+}
+
+function drawCarriers(context, map, frameState) {
+    context.strokeStyle = palette.carrier;
+    context.lineWidth = 1.5;
+    for (const c of carriersOf(frameState)) {
+        const corners = boxCorners(frameState.character, frameState.character.heading, c.length, c.width, 0);
+        context.beginPath();
+        corners.slice(0, 4).forEach((corner, i) => {
+            const p = worldToMap(corner, map);
+            if (i === 0) context.moveTo(p.x, p.y); else context.lineTo(p.x, p.y);
+        });
+        context.closePath();
+        context.stroke();
+    }
+}
+
+// The ring the game's camera orbits on at its pitch: solid when the plug-in handed the distance
+// in this frame, dashed at the game's own otherwise.
+function drawOrbit(context, map, frameState) {
+    const g = frameState.game, distance = frameState.distanceHanded ?? g.distance;
+    const centre = worldToMap(frameState.character, map);
+    const radius = Math.abs(distance * Math.cos(g.pitch * Math.PI / 180)) * map.pixelsPerMetre;
+    context.strokeStyle = palette.game;
+    context.lineWidth = 1;
+    context.setLineDash(frameState.distanceHanded === null ? [4, 4] : []);
+    context.beginPath();
+    context.arc(centre.x, centre.y, radius, 0, 2 * Math.PI);
+    context.stroke();
+    context.setLineDash([]);
+    const camera = worldToMap(g, map);
+    context.fillStyle = palette.game;
+    context.fillRect(camera.x - 3, camera.y - 3, 6, 6);
+}
+
+// The scripted camera's positions over the last seconds, older ones fainter.
+function drawTrail(context, map, frames, cursor) {
+    context.strokeStyle = palette.scripted;
+    context.lineWidth = 2;
+    for (let i = Math.max(1, cursor - trailFrames); i <= cursor; i++) {
+        if (!frames[i].on || !frames[i - 1].on) continue;
+        context.globalAlpha = 1 - (cursor - i) / trailFrames;
+        strokeLine(context, worldToMap(frames[i - 1].cam, map), worldToMap(frames[i].cam, map));
+    }
+    context.globalAlpha = 1;
+}
+
+function drawCone(context, map, frameState) {
+    const cone = viewCone(frameState.cam, coneReach, eyeAspect);
+    const apex = worldToMap(cone.apex, map), left = worldToMap(cone.left, map), right = worldToMap(cone.right, map);
+    const colour = frameState.on ? palette.scripted : palette.off;
+    context.fillStyle = colour;
+    context.globalAlpha = 0.2;
+    context.beginPath();
+    context.moveTo(apex.x, apex.y);
+    context.lineTo(left.x, left.y);
+    context.lineTo(right.x, right.y);
+    context.closePath();
+    context.fill();
+    context.globalAlpha = 1;
+    context.strokeStyle = colour;
+    context.lineWidth = 1.5;
+    context.stroke();
+    context.fillStyle = colour;
+    context.beginPath();
+    context.arc(apex.x, apex.y, 4, 0, 2 * Math.PI);
+    context.fill();
+}
+
+function drawTargetOnMap(context, map, frameState) {
+    const t = worldToMap(frameState.target, map);
+    context.strokeStyle = palette.target;
+    context.lineWidth = 2;
+    strokeLine(context, {x: t.x - 5, y: t.y - 5}, {x: t.x + 5, y: t.y + 5});
+    strokeLine(context, {x: t.x - 5, y: t.y + 5}, {x: t.x + 5, y: t.y - 5});
+    if (!frameState.locked) return;
+    context.beginPath();
+    context.arc(t.x, t.y, 10, 0, 2 * Math.PI);
+    context.stroke();
+    context.setLineDash([3, 3]);
+    strokeLine(context, worldToMap(frameState.cam, map), t);
+    context.setLineDash([]);
+}
+
+function drawCharacterOnMap(context, map, frameState) {
+    const c = frameState.character, at = worldToMap(c, map);
+    const f = forwardOf(c.heading, 0);
+    const tip = worldToMap({x: c.x + f.x * 1.5, y: c.y + f.y * 1.5}, map);
+    context.strokeStyle = context.fillStyle = palette.character;
+    context.lineWidth = 2;
+    strokeLine(context, at, tip);
+    context.beginPath();
+    context.arc(at.x, at.y, 4, 0, 2 * Math.PI);
+    context.fill();
+}
+
+function mapCaption(frameState) {
+    const distance = frameState.distanceHanded === null ? 'none handed' : `${fixed(frameState.distanceHanded)} m handed`;
+    return ['map (north up)', `orbit ${distance}`, frameState.locked ? 'target locked' : ''];
+}

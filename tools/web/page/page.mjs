@@ -1,0 +1,84 @@
+// The page's entry: loads the module, plays the first session, draws every view after each
+// change of the page state, and offers window.vorthmere to scripts and tests.
+import {loadModule, playSession} from './player.mjs';
+import {pageState, onStateChange, cursorFrame, indexOfFrame, seekIndex, showPlay} from './state.mjs';
+import {stopPlayback} from './playback.mjs';
+import {drawMap} from './map_view.mjs';
+import {drawEye} from './eye_view.mjs';
+import {drawSide} from './side_view.mjs';
+import {drawTimeline} from './timeline_view.mjs';
+import {showReadout} from './readout.mjs';
+import {bindControls, addressFrame, followAddress} from './controls.mjs';
+import {bindEditors, replayTexts} from './editors.mjs';
+
+const viewCanvases = {'map-view': drawMap, 'eye-view': drawEye, 'side-view': drawSide, 'timeline-view': drawTimeline};
+const viewContexts = {};
+
+// Every view from scratch, at once: a script that seeks reads the new frame when seek returns.
+export function drawPage() {
+    const frameState = cursorFrame();
+    if (!frameState) return;
+    for (const [id, draw] of Object.entries(viewCanvases)) draw(viewContexts[id], frameState, pageState.play, pageState.cursor);
+    showReadout();
+    followAddress();
+}
+
+// Each canvas gets its box's size in device pixels, drawn in CSS pixels.
+function fitCanvases() {
+    const ratio = window.devicePixelRatio || 1;
+    for (const id of Object.keys(viewCanvases)) {
+        const canvas = document.getElementById(id);
+        canvas.width = Math.max(1, Math.round(canvas.clientWidth * ratio));
+        canvas.height = Math.max(1, Math.round(canvas.clientHeight * ratio));
+        viewContexts[id] = canvas.getContext('2d');
+        viewContexts[id].setTransform(ratio, 0, 0, ratio, 0, 0);
+    }
+}
+
+// Texts the page was written with (vorthmere-sim --html), or undefined for each one absent.
+function preloadedText(id) {
+    const element = document.getElementById(id);
+    return element ? element.textContent : undefined;
+}
+
+// The module's bytes, base64 in the page.
+function moduleBytes() {
+    const text = document.getElementById('vorthmere-module').textContent.trim();
+    return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+}
+
+async function startPage() {
+    pageState.module = await loadModule(moduleBytes());
+    fitCanvases();
+    bindControls();
+    bindEditors();
+    onStateChange(drawPage);
+    const frame = addressFrame(); // before the first draw writes the address
+    const first = replayTexts(preloadedText('preload-session'), preloadedText('preload-ini'));
+    if (!first.ok) {
+        replayTexts(undefined, undefined);
+        showPlay(first);
+    }
+    seekIndex(frame === null ? 0 : indexOfFrame(frame));
+    window.addEventListener('resize', () => { fitCanvases(); drawPage(); });
+}
+
+// Plays the texts; resolves to the summary line, or rejects with the simulator's messages (and
+// the shown play stays) when the session could not be used.
+async function playForScript({session, ini} = {}) {
+    await window.vorthmere.ready;
+    const play = replayTexts(session, ini);
+    if (!play.ok) throw new Error(play.errors.join('\n'));
+    return play.summary;
+}
+
+window.vorthmere = {
+    ready: startPage(),
+    play: playForScript,
+    frames: () => pageState.play.frames,
+    row: (n) => pageState.play.rows[Number(n) - pageState.play.frames[0].frame],
+    seek: (n) => { stopPlayback(); seekIndex(indexOfFrame(n)); return pageState.play.frames[pageState.cursor].frame; },
+    cursor: () => pageState.play.frames[pageState.cursor].frame,
+    report: () => pageState.play.report,
+    log: () => pageState.play.log,
+};
