@@ -2,7 +2,7 @@
 // change of the page state, and offers window.vorthmere to scripts and tests.
 import {loadModule, playSession} from './player.mjs';
 import {pageState, onStateChange, cursorFrame, indexOfFrame, seekIndex, showPlay} from './state.mjs';
-import {stopPlayback} from './playback.mjs';
+import {stopPlayback, advancePlayback} from './playback.mjs';
 import {drawMap} from './map_view.mjs';
 import {drawEye} from './eye_view.mjs';
 import {drawSide} from './side_view.mjs';
@@ -78,7 +78,10 @@ window.vorthmere = {
     frames: () => pageState.play.frames,
     row: (n) => pageState.play.rows[Number(n) - pageState.play.frames[0].frame],
     seek: (n) => { stopPlayback(); seekIndex(indexOfFrame(n)); return pageState.play.frames[pageState.cursor].frame; },
-    cursor: () => pageState.play.frames[pageState.cursor].frame,
+    cursor: () => {
+        advancePlayback();
+        return pageState.play.frames[pageState.cursor].frame;
+    },
     report: () => pageState.play.report,
     log: () => pageState.play.log,
 };

@@ -17,18 +17,23 @@ export function togglePlayback() {
     if (pageState.playing) stopPlayback(); else startPlayback();
 }
 
-// One step per animation frame while playing; stops on the last frame.
-function playbackStep() {
+// Moves the cursor to the frame the clock has reached; stops on the last frame. Drawing waits
+// for the next animation frame, but a script asking for the cursor gets the clock's frame.
+export function advancePlayback() {
     if (!pageState.playing) return;
-    const anchor = pageState.anchor, now = performance.now();
-    const elapsed = (now - anchor.time) / 1000 * sessionFramesPerSecond * pageState.speed;
+    const anchor = pageState.anchor;
+    const elapsed = (performance.now() - anchor.time) / 1000 * sessionFramesPerSecond * pageState.speed;
     const index = anchor.index + Math.floor(elapsed + 1e-6);
     const last = frameCount() - 1;
     if (index >= last) {
         seekIndex(last);
         stopPlayback();
-        return;
+    } else if (index !== pageState.cursor) {
+        seekIndex(index);
     }
-    if (index !== pageState.cursor) seekIndex(index);
-    requestAnimationFrame(playbackStep);
+}
+
+function playbackStep() {
+    advancePlayback();
+    if (pageState.playing) requestAnimationFrame(playbackStep);
 }
