@@ -5,11 +5,16 @@ export async function loadModule() { return {mock: true}; }
 
 export function builtinSession() { return 'name = "mock"\nduration = 10.0\n'; }
 
+function mockPitch(n) {
+    if (n >= 150 && n < 210) return Math.min(90, (n - 150) * 2);
+    return n >= 210 && n < 240 ? -90 : 0;
+}
+
 function mockFrame(n) {
     const seconds = n / 60, on = n >= 36 && !(n >= 400 && n < 430), aiming = n >= 300 && n < 360;
     const heading = n * 0.2, character = {x: -Math.sin(heading * Math.PI / 180) * seconds, y: 1.5 * seconds, z: 0, heading};
     const back = {x: character.x + Math.sin(heading * Math.PI / 180) * 3.5, y: character.y - Math.cos(heading * Math.PI / 180) * 3.5};
-    const cam = {x: back.x, y: back.y, z: 1.6, pitch: n >= 150 && n < 210 ? (n - 150) * 1.5 : 0, roll: 0, heading, fov: aiming ? 35 : 50};
+    const cam = {x: back.x, y: back.y, z: 1.6, pitch: mockPitch(n), roll: 0, heading, fov: aiming ? 35 : 50};
     return {
         frame: n, seconds, on, scope: n >= 400 && n < 430, aiming, cam,
         game: {x: back.x, y: back.y, z: 1.6, pitch: 0, heading, distance: 3.5},

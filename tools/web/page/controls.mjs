@@ -71,11 +71,19 @@ export function addressFrame() {
 }
 
 let addressWritten = {frame: null, time: -Infinity};
+let addressPending = false;
 
-// The address follows the cursor; while playing, at most twice a second, as browsers throttle
-// history writes and would warn.
+// The address follows the cursor, written once per task however many seeks it made (a history
+// write costs a millisecond or more); while playing, at most twice a second, as browsers
+// throttle history writes and warn.
 export function followAddress() {
-    if (!pageState.play) return;
+    if (addressPending || !pageState.play) return;
+    addressPending = true;
+    queueMicrotask(writeAddress);
+}
+
+function writeAddress() {
+    addressPending = false;
     const frame = pageState.play.frames[pageState.cursor].frame, now = performance.now();
     if (frame === addressWritten.frame) return;
     if (pageState.playing && now - addressWritten.time < 500) return;

@@ -1,7 +1,7 @@
 // The camera eye: the wireframe the player sees from the active camera's pose and field of
 // view (the scripted camera while on, the game's own while off).
 import {cameraAxes, projectSegment, boxCorners, boxEdges} from './geometry.mjs';
-import {palette, viewSize, clearView, strokeLine, writeLines, fixed, modeOf, carriersOf, characterBox} from './surface.mjs';
+import {palette, viewSize, clearView, strokeSegments, writeLines, fixed, modeOf, carriersOf, characterBox} from './surface.mjs';
 
 const eyeGridReach = 30;
 const eyeGridStep = 2;
@@ -33,23 +33,31 @@ export function characterBoxCorners(frameState) {
 function drawEyeGrid(context, frameState, pose, axes, size, ground) {
     const cx = Math.round(frameState.character.x / eyeGridStep) * eyeGridStep;
     const cy = Math.round(frameState.character.y / eyeGridStep) * eyeGridStep;
-    context.lineWidth = 1;
+    const lines = {minor: [], major: []};
+    const add = (a, b, major) => {
+        const segment = projectSegment(a, b, pose, size, axes);
+        if (segment) lines[major ? 'major' : 'minor'].push(segment);
+    };
     for (let k = -eyeGridReach; k <= eyeGridReach; k += eyeGridStep) {
-        context.strokeStyle = (cx + k) % 10 === 0 ? palette.gridMajor : palette.grid;
-        drawWorldLine(context, {x: cx + k, y: cy - eyeGridReach, z: ground}, {x: cx + k, y: cy + eyeGridReach, z: ground}, pose, axes, size);
-        context.strokeStyle = (cy + k) % 10 === 0 ? palette.gridMajor : palette.grid;
-        drawWorldLine(context, {x: cx - eyeGridReach, y: cy + k, z: ground}, {x: cx + eyeGridReach, y: cy + k, z: ground}, pose, axes, size);
+        add({x: cx + k, y: cy - eyeGridReach, z: ground}, {x: cx + k, y: cy + eyeGridReach, z: ground}, (cx + k) % 10 === 0);
+        add({x: cx - eyeGridReach, y: cy + k, z: ground}, {x: cx + eyeGridReach, y: cy + k, z: ground}, (cy + k) % 10 === 0);
     }
+    context.lineWidth = 1;
+    context.strokeStyle = palette.grid;
+    strokeSegments(context, lines.minor);
+    context.strokeStyle = palette.gridMajor;
+    strokeSegments(context, lines.major);
 }
 
-function drawWorldLine(context, a, b, pose, axes, size) {
-    const segment = projectSegment(a, b, pose, size, axes);
-    if (segment) strokeLine(context, segment[0], segment[1]);
-}
-
+// A box's twelve edges, each cut at the near plane, as one stroke.
 function drawBox(context, corners, pose, axes, size) {
+    const segments = [];
+    for (const [i, j] of boxEdges) {
+        const segment = projectSegment(corners[i], corners[j], pose, size, axes);
+        if (segment) segments.push(segment);
+    }
     context.lineWidth = 1.5;
-    for (const [i, j] of boxEdges) drawWorldLine(context, corners[i], corners[j], pose, axes, size);
+    strokeSegments(context, segments);
 }
 
 function eyeCaption(frameState) {

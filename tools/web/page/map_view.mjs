@@ -1,7 +1,7 @@
 // The top-down map: ground grid, the character's path and heading, the camera the player sees
 // with its cone and a fading trail, the game camera's orbit, the target and any carrier.
 import {fitMap, worldToMap, viewCone, forwardOf, boxCorners} from './geometry.mjs';
-import {palette, eyeAspect, viewSize, clearView, strokeLine, writeLines, fixed, carriersOf} from './surface.mjs';
+import {palette, eyeAspect, viewSize, clearView, strokeLine, strokeSegments, writeLines, fixed, carriersOf} from './surface.mjs';
 
 const trailFrames = 120;
 const coneReach = 6;
@@ -32,15 +32,16 @@ function mapPoints(play) {
 function drawMapGrid(context, map) {
     const step = map.pixelsPerMetre > 12 ? 1 : 5;
     const halfX = map.width / 2 / map.pixelsPerMetre, halfY = map.height / 2 / map.pixelsPerMetre;
+    const lines = {minor: [], major: []};
+    for (let x = Math.ceil((map.centreX - halfX) / step) * step; x <= map.centreX + halfX; x += step)
+        lines[x % 10 === 0 ? 'major' : 'minor'].push([worldToMap({x, y: map.centreY - halfY}, map), worldToMap({x, y: map.centreY + halfY}, map)]);
+    for (let y = Math.ceil((map.centreY - halfY) / step) * step; y <= map.centreY + halfY; y += step)
+        lines[y % 10 === 0 ? 'major' : 'minor'].push([worldToMap({x: map.centreX - halfX, y}, map), worldToMap({x: map.centreX + halfX, y}, map)]);
     context.lineWidth = 1;
-    for (let x = Math.ceil((map.centreX - halfX) / step) * step; x <= map.centreX + halfX; x += step) {
-        context.strokeStyle = x % 10 === 0 ? palette.gridMajor : palette.grid;
-        strokeLine(context, worldToMap({x, y: map.centreY - halfY}, map), worldToMap({x, y: map.centreY + halfY}, map));
-    }
-    for (let y = Math.ceil((map.centreY - halfY) / step) * step; y <= map.centreY + halfY; y += step) {
-        context.strokeStyle = y % 10 === 0 ? palette.gridMajor : palette.grid;
-        strokeLine(context, worldToMap({x: map.centreX - halfX, y}, map), worldToMap({x: map.centreX + halfX, y}, map));
-    }
+    context.strokeStyle = palette.grid;
+    strokeSegments(context, lines.minor);
+    context.strokeStyle = palette.gridMajor;
+    strokeSegments(context, lines.major);
 }
 
 // The whole path faint, the part walked so far in full.
@@ -90,15 +91,21 @@ function drawOrbit(context, map, frameState) {
     context.fillRect(camera.x - 3, camera.y - 3, 6, 6);
 }
 
-// The scripted camera's positions over the last seconds, older ones fainter.
+// The scripted camera's positions over the last seconds, older ones fainter, in a few steps
+// of fading so that the trail is a few strokes.
 function drawTrail(context, map, frames, cursor) {
-    context.strokeStyle = palette.scripted;
-    context.lineWidth = 2;
+    const steps = 6, bands = Array.from({length: steps}, () => []);
     for (let i = Math.max(1, cursor - trailFrames); i <= cursor; i++) {
         if (!frames[i].on || !frames[i - 1].on) continue;
-        context.globalAlpha = 1 - (cursor - i) / trailFrames;
-        strokeLine(context, worldToMap(frames[i - 1].cam, map), worldToMap(frames[i].cam, map));
+        const band = Math.min(steps - 1, Math.floor((cursor - i) / trailFrames * steps));
+        bands[band].push([worldToMap(frames[i - 1].cam, map), worldToMap(frames[i].cam, map)]);
     }
+    context.strokeStyle = palette.scripted;
+    context.lineWidth = 2;
+    bands.forEach((segments, band) => {
+        context.globalAlpha = 1 - band / steps;
+        strokeSegments(context, segments);
+    });
     context.globalAlpha = 1;
 }
 

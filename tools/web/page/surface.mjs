@@ -28,6 +28,16 @@ export function strokeLine(context, a, b) {
     context.stroke();
 }
 
+// Many segments [a, b] as one path: one stroke costs the same for one segment or a hundred.
+export function strokeSegments(context, segments) {
+    context.beginPath();
+    for (const [a, b] of segments) {
+        context.moveTo(a.x, a.y);
+        context.lineTo(b.x, b.y);
+    }
+    context.stroke();
+}
+
 // Text lines from (x, y) downwards.
 export function writeLines(context, lines, x, y, colour = palette.text) {
     context.fillStyle = colour;

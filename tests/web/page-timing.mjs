@@ -1,0 +1,64 @@
+// Timed run of the page in headless Chromium (not a test: it prints figures, asserts nothing).
+//   node tests/web/page-timing.mjs        (VORTHMERE_PAGE names another page)
+// Prints the page's size, the time from navigation to the first play drawn, the replay time of
+// the built-in session, and the time to draw every view for one frame.
+import {statSync} from 'node:fs';
+import {launchBrowser, pagePath, pageUrl} from './browser.mjs';
+
+const runs = Number(process.env.VORTHMERE_TIMING_RUNS || 5);
+const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+// The moment window.vorthmere.ready settles, on the page's own clock (0 = navigation start).
+function recordFirstFrame() {
+    let held;
+    Object.defineProperty(window, 'vorthmere', {
+        configurable: true,
+        get: () => held,
+        set: (value) => {
+            held = value;
+            value.ready.then(() => { window.firstFrameAt = performance.now(); });
+        },
+    });
+}
+
+async function firstFrameTime(context) {
+    const page = await context.newPage();
+    await page.addInitScript(recordFirstFrame);
+    await page.goto(pageUrl);
+    await page.waitForFunction(() => window.firstFrameAt !== undefined);
+    const at = await page.evaluate(() => window.firstFrameAt);
+    await page.close();
+    return at;
+}
+
+// Replays of the built-in session, then a draw of every view at each frame, timed in the page.
+async function replayAndDrawTimes(context) {
+    const page = await context.newPage();
+    await page.goto(pageUrl);
+    const times = await page.evaluate(async (count) => {
+        await window.vorthmere.ready;
+        const replays = [];
+        for (let i = 0; i < count; i++) {
+            const start = performance.now();
+            await window.vorthmere.play({});
+            replays.push(performance.now() - start);
+        }
+        const frames = window.vorthmere.frames().length, start = performance.now();
+        for (let n = 0; n < frames; n++) window.vorthmere.seek(n);
+        return {replays, draw: (performance.now() - start) / frames, frames};
+    }, runs);
+    await page.close();
+    return times;
+}
+
+const browser = await launchBrowser();
+const firsts = [];
+for (let i = 0; i < runs; i++) firsts.push(await firstFrameTime(browser.context));
+const {replays, draw, frames} = await replayAndDrawTimes(browser.context);
+await browser.close();
+const size = statSync(pagePath).size;
+console.log(`page:        ${pagePath}`);
+console.log(`size:        ${size} bytes (${(size / 1048576).toFixed(2)} MiB)`);
+console.log(`first frame: ${median(firsts).toFixed(0)} ms from navigation (median of ${runs}; ${firsts.map((t) => t.toFixed(0)).join(', ')})`);
+console.log(`replay:      ${median(replays).toFixed(1)} ms for the built-in session (median of ${runs})`);
+console.log(`draw:        ${draw.toFixed(2)} ms a frame, every view and the readout (mean over ${frames} frames)`);
