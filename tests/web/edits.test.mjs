@@ -21,6 +21,16 @@ async function typeInto(page, id, text) {
     await page.waitForFunction((b) => window.vorthmere.report() !== b, before);
 }
 
+// A file dropped onto the element, as a file manager drops one.
+async function dropFile(page, selector, name, text) {
+    const transfer = await page.evaluateHandle(([n, t]) => {
+        const data = new DataTransfer();
+        data.items.add(new File([t], n, {type: 'text/plain'}));
+        return data;
+    }, [name, text]);
+    await page.dispatchEvent(selector, 'drop', {dataTransfer: transfer});
+}
+
 const settingsFiles = [
     ['a wider default_fov', '[Config]\ndefault_fov = 70\n'],
     ['faults the report names', '[Config]\ndefault_fov = wide\nsensitivity_x = 5,5\nenable_key2 = Zz\nlong_fov = 30\n'],
@@ -105,10 +115,16 @@ test('every row of a session the page has never seen equals the Linux row, by pi
     assert.equal(await page.evaluate((s) => window.vorthmere.play({session: s}), newSession), linux.summary);
     assert.deepEqual(await pageRows(page), linux.rows, 'played by play()');
     assert.equal(await page.locator('#session-text').inputValue(), newSession);
-    const iniPath = scratchFile('new.ini', '[Config]\ndefault_fov = 60\n');
-    const withIni = linuxPlay({sessionPath, iniPath});
+    const ini = '[Config]\ndefault_fov = 60\n';
+    const withIni = linuxPlay({sessionPath, iniPath: scratchFile('new.ini', ini)});
     await page.evaluate((s) => window.vorthmere.play({session: s, ini: '[Config]\ndefault_fov = 60\n'}), newSession);
     assert.deepEqual(await pageRows(page), withIni.rows, 'with a settings file in place of [settings]');
+    await page.evaluate(() => window.vorthmere.play({}));
+    await page.locator('#session-text').fill(newSession);
+    await page.waitForFunction((n) => window.vorthmere.frames().length === n, linux.rows.length);
+    await dropFile(page, '#ini-text', 'Vorthmere.ini', ini);
+    await page.waitForFunction((r) => window.vorthmere.row(r.split(',')[0]) === r, withIni.rows.find((r, i) => r !== linux.rows[i]));
+    assert.deepEqual(await pageRows(page), withIni.rows, 'typed session, dropped settings file');
     assert.deepEqual(problems, []);
     await page.close();
 });

@@ -75,7 +75,7 @@ async function playForScript({session, ini} = {}) {
 window.vorthmere = {
     ready: startPage(),
     play: playForScript,
-    frames: () => pageState.play.frames,
+    frames: () => pageState.play.frames.slice(),
     row: (n) => pageState.play.rows[Number(n) - pageState.play.frames[0].frame],
     seek: (n) => { stopPlayback(); seekIndex(indexOfFrame(n)); return pageState.play.frames[pageState.cursor].frame; },
     cursor: () => {
