@@ -80,19 +80,23 @@ function drawSeries(context, values, x, y, colour) {
     context.stroke();
 }
 
-// Every event as a tick; noted ones also as a dashed line with their label.
+// Every event as a tick; noted ones also as a dashed line with their label, where it fits
+// beside the previous one.
 function drawEventMarks(context, events, frames, x, size) {
     const first = frames.length ? frames[0].frame : 0;
     context.font = '11px sans-serif';
     context.textBaseline = 'top';
+    let labelEnd = -Infinity;
     for (const e of events) {
         const at = x(e.frame - first);
         context.strokeStyle = e.noted ? palette.text : palette.dim;
         context.setLineDash(e.noted ? [3, 3] : []);
         strokeLine(context, {x: at, y: e.noted ? 0 : eventRowHeight - 5}, {x: at, y: e.noted ? size.height : eventRowHeight});
         context.setLineDash([]);
-        if (!e.noted) continue;
+        if (!e.noted || at < labelEnd) continue;
+        const label = e.label.length > 18 ? `${e.label.slice(0, 17)}…` : e.label;
         context.fillStyle = palette.dim;
-        context.fillText(e.label.slice(0, 14), at + 2, 1);
+        context.fillText(label, at + 2, 1);
+        labelEnd = at + 6 + context.measureText(label).width;
     }
 }
