@@ -160,5 +160,5 @@ function drawCharacterOnMap(context, map, frameState) {
 
 function mapCaption(frameState) {
     const distance = frameState.distanceHanded === null ? 'none handed' : `${fixed(frameState.distanceHanded)} m handed`;
-    return ['map (north up)', `orbit ${distance}`, frameState.locked ? 'target locked' : ''];
+    return ['map, north up: ● view  ■ game camera  × target', `orbit ${distance}`, frameState.locked ? 'target locked' : ''];
 }
