@@ -1,8 +1,10 @@
 #include "settings/number_text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -141,14 +143,40 @@ bool aboveRange(const char* p, const char* mantissaStop, bool hex) {
     return leadingPlace(p, hex) * digitPower + exponent >= 0;
 }
 
+#ifdef __cpp_lib_to_chars
+// The digits from p to stop, which the grammar above has bounded, as from_chars converts them.
+std::from_chars_result convertDigits(const char* p, const char* stop, bool hex, double& value) {
+    return std::from_chars(p, stop, value, hex ? std::chars_format::hex : std::chars_format::general);
+}
+#else
+// A standard library without floating-point from_chars (libc++ 19, the WebAssembly build): its C
+// library's strtod, correctly rounded as from_chars is, converts the same bounded digits, and a
+// result that is 0 or infinite from out-of-range digits counts as from_chars's range error.
+std::from_chars_result convertDigits(const char* p, const char* stop, bool hex, double& value) {
+    char digits[512];
+    const size_t length = static_cast<size_t>(stop - p);
+    if (length + 3 > sizeof digits) return {p, std::errc::invalid_argument};
+    std::memcpy(digits, "0x", 2);
+    char* body = hex ? digits + 2 : digits;
+    std::memcpy(body, p, length);
+    body[length] = '\0';
+    errno = 0;
+    char* used = nullptr;
+    const double converted = std::strtod(digits, &used);
+    if (used == digits) return {p, std::errc::invalid_argument};
+    const bool outOfRange = errno == ERANGE && (converted == 0.0 || std::isinf(converted));
+    if (!outOfRange) value = converted;
+    return {p + (used - body), outOfRange ? std::errc::result_out_of_range : std::errc{}};
+}
+#endif
+
 // A decimal number, or the digits of a hexadecimal one after its "0x".
 Scanned numberBody(const char* p, bool hex) {
     const char* mantissaStop = mantissaEnd(p, hex);
     if (mantissaStop == p) return {p, 0.0};
     const char* stop = exponentEnd(mantissaStop, hex);
     double value = 0.0;
-    const auto format = hex ? std::chars_format::hex : std::chars_format::general;
-    const auto [used, error] = std::from_chars(p, stop, value, format);
+    const auto [used, error] = convertDigits(p, stop, hex, value);
     if (error == std::errc::invalid_argument) return {p, 0.0};
     if (error == std::errc::result_out_of_range) value = aboveRange(p, mantissaStop, hex) ? HUGE_VAL : 0.0;
     return {used, value};

@@ -1,8 +1,8 @@
-// The number conversion table run by the Windows build, under Wine: the plug-in's own
-// conversions and loadSettings must give on msvcrt.dll exactly what the table (glibc's results)
-// says. Each row is also written into a real Vorthmere.ini in the working folder and loaded,
-// integers as auto_center_time and reals as long_fov. Prints one line per failure; the exit
-// status is the number of failures, capped.
+// The number conversion table run by the Windows build under Wine, and by the WebAssembly build
+// under Node: the plug-in's own conversions and loadSettings must give on msvcrt.dll and on
+// wasi-libc exactly what the table (glibc's results) says. Each row is also written into a real Vorthmere.ini
+// in the working folder and loaded, integers as auto_center_time and reals as long_fov. Prints one line per
+// failure; the exit status is the number of failures, capped.
 #include "number_text_cases.h"
 #include "settings/number_text.h"
 #include "settings/settings.h"
@@ -10,7 +10,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 namespace {
@@ -37,8 +36,10 @@ void writeSetting(const char* key, const char* text) {
     const std::string repeat = std::string("\n") + key + " = ";
     for (size_t at = value.find('\n'); at != std::string::npos; at = value.find('\n', at + repeat.size()))
         value.replace(at, 1, repeat);
-    std::ofstream(settingsFileName, std::ios::binary | std::ios::trunc) << "[Config]\n"
-                                                                        << key << " = " << value << "\n";
+    const std::string file = std::string("[Config]\n") + key + " = " + value + "\n";
+    std::FILE* stream = std::fopen(settingsFileName, "wb");
+    if (!stream || std::fwrite(file.data(), 1, file.size(), stream) != file.size()) fail("writing", text, "");
+    if (stream) std::fclose(stream);
 }
 
 std::string hexText(double value) {

@@ -99,17 +99,6 @@ bool writeOutput(const std::string& path, const std::function<void(std::ostream&
     return static_cast<bool>(out);
 }
 
-void printSummary(const sim::RunResult& r, const sim::Session& session) {
-    std::cout << sim::fixedText(session.frames / 60.0, 2) << " s, " << r.samples.size() << " frames, "
-              << r.passes << " passes, " << r.nativeCalls << " native calls, " << r.camerasCreated
-              << " cameras created, " << r.camerasDisposed << " disposed, " << r.violationCount
-              << " invariant violations\n";
-    for (const sim::Violation& v : r.violations)
-        std::cout << "VIOLATION at frame " << v.frame << " (" << sim::fixedText(v.frame / 60.0, 3)
-                  << " s): " << v.message << '\n';
-    std::cout.flush();
-}
-
 std::string absolute(const std::string& path) {
     return path.empty() ? path : std::filesystem::absolute(path).string();
 }
@@ -138,7 +127,8 @@ std::optional<sim::RunResult> playInFolder(const Options& o, const sim::Session&
 // The events table and the summary, then the files asked for; the exit status of the run.
 int report(const Options& o, const sim::RunResult& result, const sim::Session& session) {
     if (!o.quiet) sim::writeEventTable(result, std::cout);
-    printSummary(result, session);
+    sim::writeSummary(result, session, std::cout);
+    std::cout.flush();
     const bool written =
         writeOutput(o.csvFile, [&](std::ostream& out) { sim::writeCsv(result, out); }) &&
         writeOutput(o.svgFile, [&](std::ostream& out) { sim::writeSvg(result, session.name, out); });

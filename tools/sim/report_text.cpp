@@ -1,4 +1,4 @@
-// The events table and the CSV.
+// The events table, the summary and the CSV.
 #include "reports.h"
 
 #include "decimal_text.h"
@@ -43,6 +43,15 @@ void writeEventTable(const RunResult& result, std::ostream& out) {
             << " | " << poseColumns(sampleAt(result, event.frame - 1)) << " | "
             << poseColumns(sampleAt(result, std::max(after, event.frame))) << '\n';
     }
+}
+
+void writeSummary(const RunResult& r, const Session& session, std::ostream& out) {
+    out << fixedText(session.frames / 60.0, 2) << " s, " << r.samples.size() << " frames, " << r.passes
+        << " passes, " << r.nativeCalls << " native calls, " << r.camerasCreated << " cameras created, "
+        << r.camerasDisposed << " disposed, " << r.violationCount << " invariant violations\n";
+    for (const Violation& v : r.violations)
+        out << "VIOLATION at frame " << v.frame << " (" << fixedText(v.frame / 60.0, 3)
+            << " s): " << v.message << '\n';
 }
 
 void writeCsv(const RunResult& result, std::ostream& out) {

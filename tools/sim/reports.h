@@ -1,4 +1,5 @@
-// What a run leaves for a person: the events table, the per-frame CSV and the SVG plot.
+// What a run leaves for a person: the events table, the summary, the per-frame CSV and the SVG
+// plot.
 #pragma once
 
 #include "sim_runner.h"
@@ -10,6 +11,8 @@ namespace sim {
 
 // Each event with the view just before it and half a second later (or just before the next).
 void writeEventTable(const RunResult& result, std::ostream& out);
+// The summary line, then one line for each violation kept.
+void writeSummary(const RunResult& result, const Session& session, std::ostream& out);
 // One row per frame: what the player sees and the distance handed to the game.
 void writeCsv(const RunResult& result, std::ostream& out);
 // Heading, pitch, field of view and handed distance over time, events marked.

@@ -165,6 +165,7 @@ RunResult runSession(const Session& session, DllMainFunction dllMain, const RunO
         if (!runFramePasses(run)) break;
         run.result.samples.push_back(sampleFrame(run));
         if (options.progress) options.progress(run.result.samples.back(), session.frames);
+        if (options.observe) options.observe(run.game);
     }
     finish(run);
     return run.result;

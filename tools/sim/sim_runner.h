@@ -49,9 +49,12 @@ struct RunResult {
     int camerasDisposed = 0;
 };
 
+struct SimGame;
+
 struct RunOptions {
     std::FILE* trace = nullptr;                                   // every native call, when set
     std::function<void(const FrameSample&, int frames)> progress; // after every frame
+    std::function<void(const SimGame&)> observe;                  // the whole game after every frame
 };
 
 using DllMainFunction = int32_t (*)(void* instance, uint32_t reason, void* reserved);
