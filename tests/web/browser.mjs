@@ -39,3 +39,13 @@ export async function openPage(context, {hash = '', beforeLoad} = {}) {
 }
 
 export const readText = (page, id) => page.evaluate((i) => document.getElementById(i).textContent, id);
+
+// Waits until fn(arg) is true in the page. Playwright's waitForFunction evaluates a string, which
+// the page's Content-Security-Policy forbids; evaluate does not.
+export async function waitUntil(page, fn, arg, timeout = 10000) {
+    const end = Date.now() + timeout;
+    while (!(await page.evaluate(fn, arg))) {
+        if (Date.now() > end) throw new Error(`timed out waiting for ${fn}`);
+        await new Promise((resolve) => setTimeout(resolve, 20));
+    }
+}

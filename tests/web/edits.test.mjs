@@ -2,7 +2,7 @@
 // Linux simulator plays them, and a session that cannot be used.
 import {test, before, after} from 'node:test';
 import assert from 'node:assert/strict';
-import {launchBrowser, openPage, readText} from './browser.mjs';
+import {launchBrowser, openPage, readText, waitUntil} from './browser.mjs';
 import {linuxPlay, linuxCheckIni, linuxRefusal, linuxBuiltinSession, scratchFile} from './linux_sim.mjs';
 
 let browser;
@@ -18,7 +18,7 @@ const reportBody = (report) => report.split('\n').slice(1).join('\n');
 async function typeInto(page, id, text) {
     const before = await page.evaluate(() => window.vorthmere.report());
     await page.locator(`#${id}`).fill(text);
-    await page.waitForFunction((b) => window.vorthmere.report() !== b, before);
+    await waitUntil(page, (b) => window.vorthmere.report() !== b, before);
 }
 
 // A file dropped onto the element, as a file manager drops one.
@@ -108,7 +108,7 @@ test('every row of a session the page has never seen equals the Linux row, by pi
     const linux = linuxPlay({sessionPath});
     const {page, problems} = await openPage(browser.context);
     await page.locator('#session-file').setInputFiles(sessionPath);
-    await page.waitForFunction((n) => window.vorthmere.frames().length === n, linux.rows.length);
+    await waitUntil(page, (n) => window.vorthmere.frames().length === n, linux.rows.length);
     assert.deepEqual(await pageRows(page), linux.rows, 'loaded by the file picker');
     assert.equal(await readText(page, 'summary'), linux.summary);
     await page.evaluate(() => window.vorthmere.play({}));
@@ -121,9 +121,9 @@ test('every row of a session the page has never seen equals the Linux row, by pi
     assert.deepEqual(await pageRows(page), withIni.rows, 'with a settings file in place of [settings]');
     await page.evaluate(() => window.vorthmere.play({}));
     await page.locator('#session-text').fill(newSession);
-    await page.waitForFunction((n) => window.vorthmere.frames().length === n, linux.rows.length);
+    await waitUntil(page, (n) => window.vorthmere.frames().length === n, linux.rows.length);
     await dropFile(page, '#ini-text', 'Vorthmere.ini', ini);
-    await page.waitForFunction((r) => window.vorthmere.row(r.split(',')[0]) === r, withIni.rows.find((r, i) => r !== linux.rows[i]));
+    await waitUntil(page, (r) => window.vorthmere.row(r.split(',')[0]) === r, withIni.rows.find((r, i) => r !== linux.rows[i]));
     assert.deepEqual(await pageRows(page), withIni.rows, 'typed session, dropped settings file');
     assert.deepEqual(problems, []);
     await page.close();

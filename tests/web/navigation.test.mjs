@@ -2,7 +2,7 @@
 // keys, scrubbing, the address and playback under a driven clock.
 import {test, before, after} from 'node:test';
 import assert from 'node:assert/strict';
-import {launchBrowser, openPage, readText} from './browser.mjs';
+import {launchBrowser, openPage, readText, waitUntil} from './browser.mjs';
 import {linuxPlay, eventFrames} from './linux_sim.mjs';
 
 let browser, linux, events;
@@ -93,7 +93,7 @@ test('#frame=N opens at frame N, and a changed address moves the cursor', async 
     const {page} = await openPage(browser.context);
     for (const frame of events) {
         await page.evaluate((n) => { location.hash = `#frame=${n}`; }, frame);
-        await page.waitForFunction((n) => window.vorthmere.cursor() === n, frame);
+        await waitUntil(page, (n) => window.vorthmere.cursor() === n, frame);
         await assertRowAt(page, frame, 'hashchange');
     }
     await page.close();
@@ -112,7 +112,7 @@ test('scrubbing, the keys and seek pause playback', async () => {
     for (const [what, pause] of pausers) {
         await page.keyboard.press('Home');
         await page.click('#play-button');
-        await page.waitForFunction(() => window.vorthmere.cursor() > 5);
+        await waitUntil(page, () => window.vorthmere.cursor() > 5);
         assert.ok(await playing(), `playing before ${what}`);
         await pause();
         assert.ok(!(await playing()), `${what} pauses`);

@@ -1,7 +1,7 @@
 // The two editors (the session and Vorthmere.ini), their files by picker or drop, the replay a
 // change starts, and the downloads.
 import {pageState, showPlay} from './state.mjs';
-import {playSession} from './player.mjs';
+import {playSession} from '../player.mjs';
 
 const replayDelay = 300;
 let replayTimer = null;

@@ -1,6 +1,6 @@
 // The page's entry: loads the module, plays the first session, draws every view after each
 // change of the page state, and offers window.vorthmere to scripts and tests.
-import {loadModule, playSession} from './player.mjs';
+import {loadModule, embeddedModuleBytes} from '../player.mjs';
 import {pageState, onStateChange, cursorFrame, indexOfFrame, seekIndex, showPlay} from './state.mjs';
 import {stopPlayback, advancePlayback} from './playback.mjs';
 import {drawMap} from './map_view.mjs';
@@ -35,26 +35,23 @@ function fitCanvases() {
     }
 }
 
-// Texts the page was written with (vorthmere-sim --html), or undefined for each one absent.
-function preloadedText(id) {
-    const element = document.getElementById(id);
-    return element ? element.textContent : undefined;
-}
-
-// The module's bytes, base64 in the page.
-function moduleBytes() {
-    const text = document.getElementById('vorthmere-module').textContent.trim();
-    return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+// The texts the page was written with (vorthmere-sim.mjs --html): {session, ini}, each
+// undefined when absent, so the built-in session and its [settings] play.
+function preloadedTexts() {
+    const element = document.getElementById('vorthmere-preload');
+    const given = element ? JSON.parse(element.textContent || '{}') : {};
+    return {session: given.session ?? undefined, ini: given.ini ?? undefined};
 }
 
 async function startPage() {
-    pageState.module = await loadModule(moduleBytes());
+    pageState.module = await loadModule(await embeddedModuleBytes(document));
     fitCanvases();
     bindControls();
     bindEditors();
     onStateChange(drawPage);
     const frame = addressFrame(); // before the first draw writes the address
-    const first = replayTexts(preloadedText('preload-session'), preloadedText('preload-ini'));
+    const preload = preloadedTexts();
+    const first = replayTexts(preload.session, preload.ini);
     if (!first.ok) {
         replayTexts(undefined, undefined);
         showPlay(first);
