@@ -2,7 +2,9 @@
 // Linux simulator plays them, and a session that cannot be used.
 import {test, before, after} from 'node:test';
 import assert from 'node:assert/strict';
-import {launchBrowser, openPage, readText, waitUntil} from './browser.mjs';
+import {launchBrowser, openPage, readText, waitUntil, pagePath} from './browser.mjs';
+import {readFileSync} from 'node:fs';
+import {pathToFileURL} from 'node:url';
 import {linuxPlay, linuxCheckIni, linuxRefusal, linuxBuiltinSession, scratchFile} from './linux_sim.mjs';
 
 let browser;
@@ -139,5 +141,20 @@ test('the downloads give the session, the settings file and the CSV as shown', a
         const saved = await download.createReadStream().then((s) => s.toArray()).then((c) => Buffer.concat(c).toString());
         if (link === 'save-ini') assert.match(saved, /sensitivity_x/); else assert.equal(saved, text, link);
     }
+    await page.close();
+});
+
+test('a page written with a session and a settings file opens on them', async () => {
+    const ini = '[Config]\nlong_fov = 28\nsensitivity_y = 2\n';
+    const linux = linuxPlay({sessionPath: scratchFile('new-session.toml', newSession), iniPath: scratchFile('pre.ini', ini)});
+    // The preload block as vorthmere-sim.mjs --html writes it: JSON, with no "<" to end the script.
+    const json = JSON.stringify({session: newSession, ini}).replace(/</g, '\\u003c');
+    const written = readFileSync(pagePath, 'utf8').replace(/(<script id="vorthmere-preload" type="application\/json">)\{\}/, (_, tag) => tag + json);
+    const preloaded = scratchFile('preloaded.html', written);
+    const page = await browser.context.newPage();
+    await page.goto(pathToFileURL(preloaded).href);
+    await page.evaluate(() => window.vorthmere.ready);
+    assert.deepEqual(await pageRows(page), linux.rows);
+    assert.equal(await page.locator('#ini-text').inputValue(), ini);
     await page.close();
 });

@@ -16,11 +16,12 @@ export function replayTexts(session, ini) {
     return play;
 }
 
-// The editors show what was played; the session's editor keeps a refused text for fixing.
+// The editors show what was played (a text being typed is left as it is, caret and all); the
+// session's editor keeps a refused text for fixing.
 function fillEditors(play) {
     const session = document.getElementById('session-text'), ini = document.getElementById('ini-text');
     if (session.value !== play.sessionText) session.value = play.sessionText;
-    if (!pageState.iniOwn) ini.value = play.iniText ?? '';
+    if (ini.value !== (play.iniText ?? '')) ini.value = play.iniText ?? '';
 }
 
 // An emptied settings editor goes back to the session's [settings].

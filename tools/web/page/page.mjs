@@ -60,11 +60,11 @@ async function startPage() {
     window.addEventListener('resize', () => { fitCanvases(); drawPage(); });
 }
 
-// Plays the texts; resolves to the summary line, or rejects with the simulator's messages (and
+// Plays the texts (null or absent: the built-in session, the session's [settings]); resolves to the summary line, or rejects with the simulator's messages (and
 // the shown play stays) when the session could not be used.
 async function playForScript({session, ini} = {}) {
     await window.vorthmere.ready;
-    const play = replayTexts(session, ini);
+    const play = replayTexts(session ?? undefined, ini ?? undefined);
     if (!play.ok) throw new Error(play.errors.join('\n'));
     return play.summary;
 }
