@@ -1,17 +1,20 @@
 // The top-down map: ground grid, the character's path and heading, the camera the player sees
 // with its cone and a fading trail, the game camera's orbit, the target and any carrier.
 import {fitMap, worldToMap, viewCone, forwardOf, boxCorners} from './geometry.mjs';
-import {palette, eyeAspect, viewSize, clearView, strokeLine, strokeSegments, writeLines, fixed, carriersOf} from './surface.mjs';
+import {palette, eyeAspect, viewSize, clearView, strokeLine, strokeSegments, writeLines, fixed, carriersOf, drawBackdrop} from './surface.mjs';
 
 const trailFrames = 120;
 const coneReach = 6;
 
 export function drawMap(context, frameState, play, cursor) {
     const size = viewSize(context);
-    clearView(context, size);
-    const map = fitMap(mapPoints(play), size.width, size.height);
-    drawMapGrid(context, map);
-    drawPath(context, map, play.frames, cursor);
+    const map = mapFraming(play, size);
+    drawBackdrop(context, play, 'map', (layer) => {
+        clearView(layer, size);
+        drawMapGrid(layer, map);
+        drawPath(layer, map, play.frames, 0, play.frames.length - 1, palette.grid);
+    });
+    drawPath(context, map, play.frames, 0, cursor, palette.path);
     drawCarriers(context, map, frameState);
     drawOrbit(context, map, frameState);
     drawTrail(context, map, play.frames, cursor);
@@ -21,12 +24,19 @@ export function drawMap(context, frameState, play, cursor) {
     writeLines(context, mapCaption(frameState), 8, 8);
 }
 
-// What the map must show: the character's whole path, the cameras and the target.
-function mapPoints(play) {
+// The framing that shows the character's whole path, the cameras and the target; one per play
+// and size, so the backdrop under every frame matches.
+const mapFramings = new WeakMap();
+
+function mapFraming(play, size) {
+    const kept = mapFramings.get(play);
+    if (kept && kept.width === size.width && kept.height === size.height) return kept;
     const points = [];
     for (const f of play.frames) points.push(f.character, f.cam);
     if (play.frames.length) points.push(play.frames[0].target);
-    return points;
+    const map = fitMap(points, size.width, size.height);
+    mapFramings.set(play, map);
+    return map;
 }
 
 function drawMapGrid(context, map) {
@@ -44,18 +54,16 @@ function drawMapGrid(context, map) {
     strokeSegments(context, lines.major);
 }
 
-// The whole path faint, the part walked so far in full.
-function drawPath(context, map, frames, cursor) {
+// The character's path from frame index `from` to `to`.
+function drawPath(context, map, frames, from, to, colour) {
     context.lineWidth = 1.5;
-    for (const [from, to, colour] of [[0, frames.length - 1, palette.grid], [0, cursor, palette.path]]) {
-        context.strokeStyle = colour;
-        context.beginPath();
-        for (let i = from; i <= to; i++) {
-            const p = worldToMap(frames[i].character, map);
-            if (i === from) context.moveTo(p.x, p.y); else context.lineTo(p.x, p.y);
-        }
-        context.stroke();
+    context.strokeStyle = colour;
+    context.beginPath();
+    for (let i = from; i <= to; i++) {
+        const p = worldToMap(frames[i].character, map);
+        if (i === from) context.moveTo(p.x, p.y); else context.lineTo(p.x, p.y);
     }
+    context.stroke();
 }
 
 function drawCarriers(context, map, frameState) {

@@ -61,3 +61,30 @@ export function carriersOf(frameState) {
 }
 
 export const characterBox = {length: 0.35, width: 0.55, height: 1.8};
+
+// What a view draws the same for every frame of a play (a grid, whole series) is drawn once into
+// a layer kept with the play, and copied under each frame, as uPlot keeps its series under its
+// cursor. `draw(context)` must depend only on the play and the canvas's size. Without
+// OffscreenCanvas (under Node) it draws straight onto the context.
+const backdropLayers = new WeakMap();
+
+export function drawBackdrop(context, play, name, draw) {
+    if (typeof OffscreenCanvas === 'undefined') {
+        draw(context);
+        return;
+    }
+    const canvas = context.canvas;
+    if (!backdropLayers.has(play)) backdropLayers.set(play, {});
+    const kept = backdropLayers.get(play);
+    let layer = kept[name];
+    if (!layer || layer.width !== canvas.width || layer.height !== canvas.height) {
+        layer = kept[name] = new OffscreenCanvas(canvas.width, canvas.height);
+        const layerContext = layer.getContext('2d');
+        layerContext.setTransform(context.getTransform());
+        draw(layerContext);
+    }
+    context.save();
+    context.setTransform(1, 0, 0, 1, 0, 0);
+    context.drawImage(layer, 0, 0);
+    context.restore();
+}

@@ -1,7 +1,7 @@
 // The timeline: a mode lane (on, off, scope), the lanes of heading (the character's in grey),
 // pitch, field of view and handed distance, the session's events and the cursor.
 import {valueRange} from './geometry.mjs';
-import {palette, viewSize, clearView, strokeLine, writeLines, modeOf} from './surface.mjs';
+import {palette, viewSize, clearView, strokeLine, strokeSegments, writeLines, modeOf, drawBackdrop} from './surface.mjs';
 
 const laneLeft = 70;
 const laneRight = 10;
@@ -28,6 +28,15 @@ export function timelineIndexAt(x, count, width) {
 
 export function drawTimeline(context, frameState, play, cursor) {
     const size = viewSize(context);
+    drawBackdrop(context, play, 'timeline', () => drawTimelineBackdrop(context, play, size));
+    const x = timelineX(cursor, play.frames.length, size.width);
+    context.strokeStyle = palette.cursor;
+    context.lineWidth = 1;
+    strokeLine(context, {x, y: 0}, {x, y: size.height});
+}
+
+// The lanes, the mode lane and the events: the same for every frame of a play.
+function drawTimelineBackdrop(context, play, size) {
     clearView(context, size);
     const frames = play.frames, x = (i) => timelineX(i, frames.length, size.width);
     drawModeLane(context, frames, x);
@@ -37,9 +46,6 @@ export function drawTimeline(context, frameState, play, cursor) {
         drawLane(context, lane, frames, x, top, laneHeight);
     });
     drawEventMarks(context, play.events, frames, x, size);
-    context.strokeStyle = palette.cursor;
-    context.lineWidth = 1;
-    strokeLine(context, {x: x(cursor), y: 0}, {x: x(cursor), y: size.height});
 }
 
 function drawModeLane(context, frames, x) {
@@ -81,22 +87,31 @@ function drawSeries(context, values, x, y, colour) {
 }
 
 // Every event as a tick; noted ones also as a dashed line with their label, where it fits
-// beside the previous one.
+// beside the previous one. Each kind of mark is one stroke.
 function drawEventMarks(context, events, frames, x, size) {
     const first = frames.length ? frames[0].frame : 0;
+    const ticks = [], lines = [];
     context.font = '11px sans-serif';
     context.textBaseline = 'top';
+    context.fillStyle = palette.dim;
     let labelEnd = -Infinity;
     for (const e of events) {
         const at = x(e.frame - first);
-        context.strokeStyle = e.noted ? palette.text : palette.dim;
-        context.setLineDash(e.noted ? [3, 3] : []);
-        strokeLine(context, {x: at, y: e.noted ? 0 : eventRowHeight - 5}, {x: at, y: e.noted ? size.height : eventRowHeight});
-        context.setLineDash([]);
-        if (!e.noted || at < labelEnd) continue;
+        if (!e.noted) {
+            ticks.push([{x: at, y: eventRowHeight - 5}, {x: at, y: eventRowHeight}]);
+            continue;
+        }
+        lines.push([{x: at, y: 0}, {x: at, y: size.height}]);
+        if (at < labelEnd) continue;
         const label = e.label.length > 18 ? `${e.label.slice(0, 17)}…` : e.label;
-        context.fillStyle = palette.dim;
         context.fillText(label, at + 2, 1);
         labelEnd = at + 6 + context.measureText(label).width;
     }
+    context.lineWidth = 1;
+    context.strokeStyle = palette.dim;
+    strokeSegments(context, ticks);
+    context.strokeStyle = palette.text;
+    context.setLineDash([3, 3]);
+    strokeSegments(context, lines);
+    context.setLineDash([]);
 }
