@@ -26,7 +26,12 @@ async function firstFrameTime(context) {
     await page.addInitScript(recordFirstFrame);
     await page.goto(pageUrl);
     await page.waitForFunction(() => window.firstFrameAt !== undefined);
-    const at = await page.evaluate(() => window.firstFrameAt);
+    const at = await page.evaluate(() => {
+        const mark = (name) => performance.getEntriesByName(`vorthmere:${name}`)[0]?.startTime;
+        const navigation = performance.getEntriesByType('navigation')[0];
+        return {ready: window.firstFrameAt, parsed: navigation.domInteractive, unpacked: mark('unpacked'),
+                compiled: mark('compiled'), played: mark('played'), drawn: mark('drawn')};
+    });
     await page.close();
     return at;
 }
@@ -52,13 +57,16 @@ async function replayAndDrawTimes(context) {
 }
 
 const browser = await launchBrowser();
-const firsts = [];
-for (let i = 0; i < runs; i++) firsts.push(await firstFrameTime(browser.context));
+const starts = [];
+for (let i = 0; i < runs; i++) starts.push(await firstFrameTime(browser.context));
+const firsts = starts.map((s) => s.ready);
+const step = (name) => median(starts.map((s) => s[name])).toFixed(0);
 const {replays, draw, frames} = await replayAndDrawTimes(browser.context);
 await browser.close();
 const size = statSync(pagePath).size;
 console.log(`page:        ${pagePath}`);
 console.log(`size:        ${size} bytes (${(size / 1048576).toFixed(2)} MiB)`);
 console.log(`first frame: ${median(firsts).toFixed(0)} ms from navigation (median of ${runs}; ${firsts.map((t) => t.toFixed(0)).join(', ')})`);
+console.log(`             the page parsed at ${step('parsed')} ms, the module unpacked at ${step('unpacked')}, compiled at ${step('compiled')}, played at ${step('played')}, drawn at ${step('drawn')} (medians)`);
 console.log(`replay:      ${median(replays).toFixed(1)} ms for the built-in session (median of ${runs})`);
 console.log(`draw:        ${draw.toFixed(2)} ms a frame, every view and the readout (mean over ${frames} frames)`);
