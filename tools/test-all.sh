@@ -10,7 +10,7 @@ packages=(cmake make g++ gcc pkg-config git googletest libgtest-dev libgmock-dev
           clang libclang-rt-14-dev g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64 wine
           libcli11-dev libtomlplusplus-dev locales zip unzip
           clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32 wasi-libc
-          binaryen chromium fonts-dejavu-core)
+          binaryen llvm-14 chromium fonts-dejavu-core)
 # Node.js and npm from Debian (18.20 on Debian 12), unless a Node.js is already there.
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
