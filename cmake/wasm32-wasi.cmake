@@ -9,7 +9,7 @@ set(CMAKE_C_COMPILER clang-19)
 set(CMAKE_CXX_COMPILER clang++-19)
 set(CMAKE_C_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
-# Archives for wasm objects need an LLVM archiver (Debian llvm-14, which clang brings).
+# Archives of wasm objects need an LLVM archiver: Debian llvm-14's.
 set(CMAKE_AR llvm-ar-14)
 set(CMAKE_RANLIB llvm-ranlib-14)
 set(CMAKE_EXECUTABLE_SUFFIX .wasm)

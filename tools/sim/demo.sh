@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# The README's first command. On Debian 12, from a fresh clone: installs what the plug-in and the
-# simulator need (nothing of the tests), builds them with the default preset and plays the
-# built-in session against the built plug-in, leaving the plot and the per-frame CSV in out/sim/.
+# The README's first command. On Debian 12, from a fresh clone: installs what the plug-in, the
+# simulator and the page need (nothing of the tests), builds them with the default and web
+# presets and plays the built-in session against the built plug-in, leaving the plot, the
+# per-frame CSV and the page (vorthmere.html, to open in a browser) in out/sim/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 # inih r62 from the workplace's offline copy when there is one, else fetched (git and network).
 inih_source=../shared/third_party/inih-r62
 inih_option=()
-packages=(cmake make gcc g++ libcli11-dev libtomlplusplus-dev)
+packages=(cmake make gcc g++ libcli11-dev libtomlplusplus-dev
+          clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32 wasi-libc
+          binaryen llvm-14)
+command -v node >/dev/null || packages+=(nodejs)
 if [ -f "$inih_source/ini.c" ]; then
     inih_option=("-DFETCHCONTENT_SOURCE_DIR_INIH=$(cd "$inih_source" && pwd)")
 else
@@ -34,3 +38,9 @@ cmake --build --preset default --target vorthmere-sim
 echo "== playing the built-in session"
 build/default/vorthmere-sim --csv out/sim/session.csv --svg out/sim/session.svg
 echo "== wrote out/sim/session.svg (the plot) and out/sim/session.csv (the pose of every frame)"
+
+echo "== building the page (build/web/vorthmere.html: the plug-in as WebAssembly)"
+cmake --preset web "${inih_option[@]}" >/dev/null
+cmake --build --preset web
+cp build/web/vorthmere.html out/sim/vorthmere.html
+echo "== wrote out/sim/vorthmere.html: open it in a browser (it needs no network) to watch, scrub and edit the session"

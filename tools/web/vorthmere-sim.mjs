@@ -32,8 +32,11 @@ function fail(message) {
   process.exit(usageStatus);
 }
 
+// As CLI11 parses vorthmere-sim's command line: the files are checked before any unexpected
+// argument is reported.
 function parseArguments(args) {
   const options = { quiet: false };
+  const unexpected = [];
   const valued = { '--ini': 'ini', '--csv': 'csv', '--html': 'html' };
   for (let i = 0; i < args.length; i++) {
     const [flag, inline] = args[i].startsWith('--') ? args[i].split(/=(.*)/s, 2) : [args[i]];
@@ -46,12 +49,10 @@ function parseArguments(args) {
       const value = inline ?? args[++i];
       if (value === undefined) fail(`${flag}: 1 required FILE missing`);
       options[valued[flag]] = value;
-    } else if (flag.startsWith('-') && flag !== '-') {
-      fail(`The following argument was not expected: ${args[i]}`);
-    } else if (options.session === undefined) {
-      options.session = args[i];
+    } else if ((flag.startsWith('-') && flag !== '-') || options.session !== undefined) {
+      unexpected.push(args[i]);
     } else {
-      fail(`The following argument was not expected: ${args[i]}`);
+      options.session = args[i];
     }
   }
   for (const name of ['session', 'ini']) {
@@ -59,6 +60,8 @@ function parseArguments(args) {
     if (file !== undefined && !(fs.existsSync(file) && fs.statSync(file).isFile()))
       fail(`${name === 'ini' ? '--ini' : 'session'}: File does not exist: ${file}`);
   }
+  if (unexpected.length > 1) fail(`The following arguments were not expected: ${unexpected.join(' ')}`);
+  if (unexpected.length) fail(`The following argument was not expected: ${unexpected[0]}`);
   return options;
 }
 
@@ -104,7 +107,7 @@ function writeOutput(file, text) {
 
 // The page from beside this script, with the texts in its preload block.
 function preloadedPage(session, ini) {
-  const page = fs.readFileSync(path.join(here, 'vorthmere.html'), 'utf8');
+  const page = fs.readFileSync(path.join(here, 'vorthmere.html'), 'utf8'); // built beside this script
   const data = JSON.stringify({ session, ini }).replace(/</g, '\\u003c');
   const block = /(<script id="vorthmere-preload" type="application\/json">)[^<]*(<\/script>)/;
   if (!block.test(page)) throw new Error('vorthmere.html has no preload block');
@@ -128,7 +131,14 @@ async function main() {
   if (run.status === 2) return 2;
   process.stdout.write(run.standardOutput);
   let written = options.csv === undefined || writeOutput(options.csv, run.csv);
-  if (options.html !== undefined) written = writeOutput(options.html, preloadedPage(session, ini)) && written;
+  if (options.html !== undefined) {
+    if (fs.existsSync(path.join(here, 'vorthmere.html'))) {
+      written = writeOutput(options.html, preloadedPage(session, ini)) && written;
+    } else {
+      process.stderr.write(`vorthmere-sim: no vorthmere.html beside ${path.basename(process.argv[1])} to write the page from\n`);
+      written = false;
+    }
+  }
   if (run.status !== 0) return run.status;
   return written ? 0 : 2;
 }
