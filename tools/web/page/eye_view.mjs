@@ -1,7 +1,8 @@
 // The camera eye: the wireframe the player sees from the active camera's pose and field of
 // view (the scripted camera while on, the game's own while off).
 import {cameraAxes, projectSegment, boxCorners, boxEdges} from './geometry.mjs';
-import {palette, viewSize, clearView, strokeSegments, writeLines, fixed, modeOf, carriersOf, characterBox} from './surface.mjs';
+import {palette, viewSize, clearView, strokeSegments, writeLines, fixed, modeOf, carriersOf,
+        characterBox} from './surface.mjs';
 
 const eyeGridReach = 30;
 const eyeGridStep = 2;
@@ -13,8 +14,11 @@ export function drawEye(context, frameState) {
     const ground = frameState.character.z;
     drawEyeGrid(context, frameState, pose, axes, size, ground);
     context.strokeStyle = palette.carrier;
-    for (const c of carriersOf(frameState))
-        drawBox(context, boxCorners(frameState.character, frameState.character.heading, c.length, c.width, c.height), pose, axes, size);
+    const c = frameState.character;
+    for (const carrier of carriersOf(frameState)) {
+        const corners = boxCorners(c, c.heading, carrier.length, carrier.width, carrier.height);
+        drawBox(context, corners, pose, axes, size);
+    }
     context.strokeStyle = palette.character;
     drawBox(context, characterBoxCorners(frameState), pose, axes, size);
     context.strokeStyle = frameState.locked ? palette.target : palette.dim;
@@ -39,8 +43,9 @@ function drawEyeGrid(context, frameState, pose, axes, size, ground) {
         if (segment) lines[major ? 'major' : 'minor'].push(segment);
     };
     for (let k = -eyeGridReach; k <= eyeGridReach; k += eyeGridStep) {
-        add({x: cx + k, y: cy - eyeGridReach, z: ground}, {x: cx + k, y: cy + eyeGridReach, z: ground}, (cx + k) % 10 === 0);
-        add({x: cx - eyeGridReach, y: cy + k, z: ground}, {x: cx + eyeGridReach, y: cy + k, z: ground}, (cy + k) % 10 === 0);
+        const x = cx + k, y = cy + k, near = -eyeGridReach, far = eyeGridReach;
+        add({x, y: cy + near, z: ground}, {x, y: cy + far, z: ground}, x % 10 === 0);
+        add({x: cx + near, y, z: ground}, {x: cx + far, y, z: ground}, y % 10 === 0);
     }
     context.lineWidth = 1;
     context.strokeStyle = palette.grid;

@@ -1,7 +1,8 @@
 // The top-down map: ground grid, the character's path and heading, the camera the player sees
 // with its cone and a fading trail, the game camera's orbit, the target and any carrier.
 import {fitMap, worldToMap, viewCone, forwardOf, boxCorners} from './geometry.mjs';
-import {palette, eyeAspect, viewSize, clearView, strokeLine, strokeSegments, writeLines, fixed, carriersOf, drawBackdrop} from './surface.mjs';
+import {palette, eyeAspect, viewSize, clearView, strokeLine, strokeSegments, writeLines, fixed, carriersOf,
+        drawBackdrop} from './surface.mjs';
 
 const trailFrames = 120;
 const coneReach = 6;
@@ -43,10 +44,13 @@ function drawMapGrid(context, map) {
     const step = map.pixelsPerMetre > 12 ? 1 : 5;
     const halfX = map.width / 2 / map.pixelsPerMetre, halfY = map.height / 2 / map.pixelsPerMetre;
     const lines = {minor: [], major: []};
-    for (let x = Math.ceil((map.centreX - halfX) / step) * step; x <= map.centreX + halfX; x += step)
-        lines[x % 10 === 0 ? 'major' : 'minor'].push([worldToMap({x, y: map.centreY - halfY}, map), worldToMap({x, y: map.centreY + halfY}, map)]);
-    for (let y = Math.ceil((map.centreY - halfY) / step) * step; y <= map.centreY + halfY; y += step)
-        lines[y % 10 === 0 ? 'major' : 'minor'].push([worldToMap({x: map.centreX - halfX, y}, map), worldToMap({x: map.centreX + halfX, y}, map)]);
+    const south = map.centreY - halfY, north = map.centreY + halfY;
+    const west = map.centreX - halfX, east = map.centreX + halfX;
+    const weight = (metres) => (metres % 10 === 0 ? 'major' : 'minor');
+    for (let x = Math.ceil(west / step) * step; x <= east; x += step)
+        lines[weight(x)].push([worldToMap({x, y: south}, map), worldToMap({x, y: north}, map)]);
+    for (let y = Math.ceil(south / step) * step; y <= north; y += step)
+        lines[weight(y)].push([worldToMap({x: west, y}, map), worldToMap({x: east, y}, map)]);
     context.lineWidth = 1;
     context.strokeStyle = palette.grid;
     strokeSegments(context, lines.minor);
@@ -119,7 +123,8 @@ function drawTrail(context, map, frames, cursor) {
 
 function drawCone(context, map, frameState) {
     const cone = viewCone(frameState.cam, coneReach, eyeAspect);
-    const apex = worldToMap(cone.apex, map), left = worldToMap(cone.left, map), right = worldToMap(cone.right, map);
+    const apex = worldToMap(cone.apex, map);
+    const left = worldToMap(cone.left, map), right = worldToMap(cone.right, map);
     const colour = frameState.on ? palette.scripted : palette.off;
     context.fillStyle = colour;
     context.globalAlpha = 0.2;
@@ -167,6 +172,8 @@ function drawCharacterOnMap(context, map, frameState) {
 }
 
 function mapCaption(frameState) {
-    const distance = frameState.distanceHanded === null ? 'none handed' : `${fixed(frameState.distanceHanded)} m handed`;
-    return ['map, north up: ● view  ■ game camera  × target', `orbit ${distance}`, frameState.locked ? 'target locked' : ''];
+    const handed = frameState.distanceHanded;
+    const distance = handed === null ? 'none handed' : `${fixed(handed)} m handed`;
+    return ['map, north up: ● view  ■ game camera  × target', `orbit ${distance}`,
+            frameState.locked ? 'target locked' : ''];
 }

@@ -11,14 +11,17 @@ import {showReadout} from './readout.mjs';
 import {bindControls, addressFrame, followAddress} from './controls.mjs';
 import {bindEditors, replayTexts} from './editors.mjs';
 
-const viewCanvases = {'map-view': drawMap, 'eye-view': drawEye, 'side-view': drawSide, 'timeline-view': drawTimeline};
+const viewCanvases = {
+    'map-view': drawMap, 'eye-view': drawEye, 'side-view': drawSide, 'timeline-view': drawTimeline,
+};
 const viewContexts = {};
 
 // Every view from scratch, at once: a script that seeks reads the new frame when seek returns.
 export function drawPage() {
     const frameState = cursorFrame();
     if (!frameState) return;
-    for (const [id, draw] of Object.entries(viewCanvases)) draw(viewContexts[id], frameState, pageState.play, pageState.cursor);
+    for (const [id, draw] of Object.entries(viewCanvases))
+        draw(viewContexts[id], frameState, pageState.play, pageState.cursor);
     showReadout();
     followAddress();
 }
@@ -66,8 +69,9 @@ async function startPage() {
     window.addEventListener('resize', () => { fitCanvases(); drawPage(); });
 }
 
-// Plays the texts (null or absent: the built-in session, the session's [settings]); resolves to the summary line, or rejects with the simulator's messages (and
-// the shown play stays) when the session could not be used.
+// Plays the texts (null or absent: the built-in session, the session's [settings]); resolves to
+// the summary line, or rejects with the simulator's messages (and the shown play stays) when the
+// session could not be used.
 async function playForScript({session, ini} = {}) {
     await window.vorthmere.ready;
     const play = replayTexts(session ?? undefined, ini ?? undefined);
@@ -80,7 +84,11 @@ window.vorthmere = {
     play: playForScript,
     frames: () => pageState.play.frames.slice(),
     row: (n) => pageState.play.rows[Number(n) - pageState.play.frames[0].frame],
-    seek: (n) => { stopPlayback(); seekIndex(indexOfFrame(n)); return pageState.play.frames[pageState.cursor].frame; },
+    seek: (n) => {
+        stopPlayback();
+        seekIndex(indexOfFrame(n));
+        return pageState.play.frames[pageState.cursor].frame;
+    },
     cursor: () => {
         advancePlayback();
         return pageState.play.frames[pageState.cursor].frame;

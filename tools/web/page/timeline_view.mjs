@@ -1,7 +1,8 @@
 // The timeline: a mode lane (on, off, scope), the lanes of heading (the character's in grey),
 // pitch, field of view and handed distance, the session's events and the cursor.
 import {valueRange} from './geometry.mjs';
-import {palette, viewSize, clearView, strokeLine, strokeSegments, writeLines, modeOf, drawBackdrop} from './surface.mjs';
+import {palette, viewSize, clearView, strokeLine, strokeSegments, writeLines, modeOf,
+        drawBackdrop} from './surface.mjs';
 
 const laneLeft = 70;
 const laneRight = 10;
@@ -9,7 +10,8 @@ const modeLaneHeight = 12;
 const eventRowHeight = 16;
 
 const timelineLanes = [
-    {name: 'heading', colour: palette.heading, value: (f) => f.cam.heading, grey: (f) => f.character.heading, span: 10},
+    {name: 'heading', colour: palette.heading, value: (f) => f.cam.heading, grey: (f) => f.character.heading,
+     span: 10},
     {name: 'pitch', colour: palette.pitch, value: (f) => f.cam.pitch, span: 10},
     {name: 'fov', colour: palette.fov, value: (f) => f.cam.fov, span: 10},
     {name: 'distance', colour: palette.distance, value: (f) => f.distanceHanded, span: 2},
