@@ -21,7 +21,11 @@ export async function launchBrowser() {
         executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true, args: chromiumFlags,
         viewport: {width: 1400, height: 1000},
     });
-    return {context, close: async () => { await context.close(); rmSync(profile, {recursive: true, force: true}); }};
+    const close = async () => {
+        await context.close();
+        rmSync(profile, {recursive: true, force: true});
+    };
+    return {context, close};
 }
 
 // A new tab on the page (at `hash`, e.g. '#frame=40'), its first play drawn. `problems` collects
@@ -29,9 +33,13 @@ export async function launchBrowser() {
 export async function openPage(context, {hash = '', beforeLoad} = {}) {
     const page = await context.newPage();
     const problems = [];
-    page.on('console', (m) => { if (m.type() === 'error' || m.type() === 'warning') problems.push(`console ${m.type()}: ${m.text()}`); });
+    page.on('console', (m) => {
+        if (m.type() === 'error' || m.type() === 'warning') problems.push(`console ${m.type()}: ${m.text()}`);
+    });
     page.on('pageerror', (e) => problems.push(`page error: ${e.message}`));
-    page.on('request', (r) => { if (!/^(file|data|blob):/.test(r.url())) problems.push(`request: ${r.url()}`); });
+    page.on('request', (r) => {
+        if (!/^(file|data|blob):/.test(r.url())) problems.push(`request: ${r.url()}`);
+    });
     if (beforeLoad) await beforeLoad(page);
     await page.goto(pageUrl + hash);
     await page.evaluate(() => window.vorthmere.ready);

@@ -26,7 +26,8 @@ export function scratchFile(name, text) {
 // an optional settings file.
 export function linuxPlay({sessionPath, iniPath} = {}) {
     const csv = join(scratch, `play-${Math.random().toString(36).slice(2)}.csv`);
-    const args = [...(sessionPath ? [sessionPath] : []), ...(iniPath ? ['--ini', iniPath] : []), '--csv', csv, '--quiet'];
+    const args = [...(sessionPath ? [sessionPath] : []), ...(iniPath ? ['--ini', iniPath] : []),
+                  '--csv', csv, '--quiet'];
     const run = runSim(args);
     const lines = readFileSync(csv, 'utf8').split('\n');
     if (lines.at(-1) === '') lines.pop();

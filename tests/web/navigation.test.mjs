@@ -18,7 +18,8 @@ const cursor = (page) => page.evaluate(() => window.vorthmere.cursor());
 // At the cursor, the script interface and the readout both give the Linux row of that frame.
 async function assertRowAt(page, frame, how) {
     assert.equal(await cursor(page), frame, `${how}: cursor`);
-    assert.equal(await page.evaluate((n) => window.vorthmere.row(n), frame), linux.rows[frame], `${how}: row(${frame})`);
+    const row = await page.evaluate((n) => window.vorthmere.row(n), frame);
+    assert.equal(row, linux.rows[frame], `${how}: row(${frame})`);
     assert.equal(await readText(page, 'row'), linux.rows[frame], `${how}: readout at ${frame}`);
 }
 
@@ -70,9 +71,11 @@ test('the arrows step one frame, with Shift ten, and stop at the ends; the addre
     const {page} = await openPage(browser.context, {hash: '#frame=100'});
     const last = linux.rows.length - 1;
     // key, frame after it
-    const rows = [['ArrowRight', 101], ['Shift+ArrowRight', 111], ['ArrowLeft', 110], ['Shift+ArrowLeft', 100],
-                  ['Home', 0], ['ArrowLeft', 0], ['Shift+ArrowLeft', 0], ['Shift+ArrowRight', 10],
-                  ['End', last], ['ArrowRight', last], ['Shift+ArrowLeft', last - 10], ['Shift+ArrowRight', last]];
+    const rows = [
+        ['ArrowRight', 101], ['Shift+ArrowRight', 111], ['ArrowLeft', 110], ['Shift+ArrowLeft', 100],
+        ['Home', 0], ['ArrowLeft', 0], ['Shift+ArrowLeft', 0], ['Shift+ArrowRight', 10],
+        ['End', last], ['ArrowRight', last], ['Shift+ArrowLeft', last - 10], ['Shift+ArrowRight', last],
+    ];
     for (const [key, frame] of rows) {
         await page.keyboard.press(key);
         assert.equal(await cursor(page), frame, key);

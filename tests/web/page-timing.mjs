@@ -66,7 +66,11 @@ await browser.close();
 const size = statSync(pagePath).size;
 console.log(`page:        ${pagePath}`);
 console.log(`size:        ${size} bytes (${(size / 1048576).toFixed(2)} MiB)`);
-console.log(`first frame: ${median(firsts).toFixed(0)} ms from navigation (median of ${runs}; ${firsts.map((t) => t.toFixed(0)).join(', ')})`);
-console.log(`             the page parsed at ${step('parsed')} ms, the module unpacked at ${step('unpacked')}, compiled at ${step('compiled')}, played at ${step('played')}, drawn at ${step('drawn')} (medians)`);
+const each = firsts.map((t) => t.toFixed(0)).join(', ');
+console.log(`first frame: ${median(firsts).toFixed(0)} ms from navigation (median of ${runs}; ${each})`);
+console.log(`             the page parsed at ${step('parsed')} ms, the module unpacked at` +
+            ` ${step('unpacked')}, compiled at ${step('compiled')}, played at ${step('played')},` +
+            ` drawn at ${step('drawn')} (medians)`);
 console.log(`replay:      ${median(replays).toFixed(1)} ms for the built-in session (median of ${runs})`);
-console.log(`draw:        ${draw.toFixed(2)} ms a frame, every view and the readout (mean over ${frames} frames)`);
+console.log(`draw:        ${draw.toFixed(2)} ms a frame, every view and the readout` +
+            ` (mean over ${frames} frames)`);

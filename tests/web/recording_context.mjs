@@ -8,7 +8,8 @@ export function recordingContext(width, height) {
     const at = (kind) => (...numbers) => drawn.push({kind, numbers, strokeStyle: context.strokeStyle});
     for (const kind of ['moveTo', 'lineTo', 'arc', 'fillRect', 'fillText']) context[kind] = at(kind);
     context.measureText = (text) => ({width: 6 * text.length});
-    for (const ignored of ['beginPath', 'closePath', 'stroke', 'fill', 'setLineDash']) context[ignored] = () => {};
+    for (const ignored of ['beginPath', 'closePath', 'stroke', 'fill', 'setLineDash'])
+        context[ignored] = () => {};
     return context;
 }
 

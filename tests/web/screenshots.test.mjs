@@ -19,7 +19,8 @@ const colourCount = (page, id) => page.evaluate((i) => {
     context.drawImage(canvas, 0, 0);
     const data = context.getImageData(0, 0, copy.width, copy.height).data;
     const colours = new Set();
-    for (let k = 0; k < data.length; k += 4 * 7) colours.add((data[k] << 16) | (data[k + 1] << 8) | data[k + 2]);
+    for (let k = 0; k < data.length; k += 4 * 7)
+        colours.add((data[k] << 16) | (data[k + 1] << 8) | data[k + 2]);
     return colours.size;
 }, id);
 
@@ -29,14 +30,19 @@ test('each view draws at a frame with the lock held, on a horse, and at the pitc
     const moments = await page.evaluate(() => {
         const frames = window.vorthmere.frames();
         const first = (test) => frames.find(test).frame;
-        return {locked: first((f) => f.locked) + 20, horse: first((f) => f.carried !== 'none') + 90,
-                up: first((f) => f.cam.pitch >= 89.9), down: first((f) => f.cam.pitch <= -89.9), off: first((f) => f.scope && !f.on)};
+        return {
+            locked: first((f) => f.locked) + 20, horse: first((f) => f.carried !== 'none') + 90,
+            up: first((f) => f.cam.pitch >= 89.9), down: first((f) => f.cam.pitch <= -89.9),
+            off: first((f) => f.scope && !f.on),
+        };
     });
     for (const [moment, frame] of Object.entries(moments)) {
         await page.evaluate((n) => window.vorthmere.seek(n), frame);
         for (const view of ['map', 'eye', 'side', 'timeline']) {
-            assert.ok(await colourCount(page, `${view}-view`) > 4, `${view} drawn at ${moment} (frame ${frame})`);
-            await page.locator(`#${view}-view`).screenshot({path: join(screenshotDir, `${moment}-${view}.png`)});
+            const colours = await colourCount(page, `${view}-view`);
+            assert.ok(colours > 4, `${view} drawn at ${moment} (frame ${frame})`);
+            const path = join(screenshotDir, `${moment}-${view}.png`);
+            await page.locator(`#${view}-view`).screenshot({path});
         }
     }
     await page.evaluate((n) => window.vorthmere.seek(n), moments.locked);
