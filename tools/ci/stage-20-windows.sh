@@ -4,6 +4,7 @@
 # then, under Wine, checks the import table and decorated names, runs the plug-in end to end,
 # checks the package as a player gets it, and plays the simulator's built-in session, whose CSV
 # must equal the Linux library's byte for byte (build/default, made earlier by the test command).
+# Last, the release is reproducible: two clones of the commit build the same package bytes.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source tools/ci/inih.sh
@@ -25,3 +26,6 @@ ctest --test-dir build/windows --output-on-failure
 tests/windows/compare_sim_csv.sh build/default/vorthmere-sim build/windows/sim/vorthmere-sim.exe
 tests/windows/compare_sim_csv.sh build/default/vorthmere-sim build/windows/sim/vorthmere-sim.exe \
     tests/sim/data/platform_session.toml
+
+# Two clean clones of the commit being tested (not of uncommitted changes) build the same bytes.
+tests/windows/check_reproducible.sh "$PWD" "${inih_option[@]}"
