@@ -23,9 +23,9 @@ build_clone() { # <folder>
 }
 
 unset SOURCE_DATE_EPOCH
-build_clone "$scratch/first" "$@"
-(umask 0002 && TZ=Pacific/Kiritimati build_clone "$scratch/the-other-one/vorthmere" "$@")
-one=$scratch/first/build/windows two=$scratch/the-other-one/vorthmere/build/windows
+build_clone "$scratch/vorthmere-clone-one" "$@"
+(umask 0002 && TZ=Pacific/Kiritimati build_clone "$scratch/another-clone-folder/vorthmere" "$@")
+one=$scratch/vorthmere-clone-one/build/windows two=$scratch/another-clone-folder/vorthmere/build/windows
 
 for file in Vorthmere.asi Vorthmere-*.zip SHA256SUMS.txt; do
     names=("$one"/$file)
@@ -34,7 +34,7 @@ for file in Vorthmere.asi Vorthmere-*.zip SHA256SUMS.txt; do
 done
 (cd "$one" && sha256sum --quiet -c SHA256SUMS.txt) && ok "SHA256SUMS.txt checks" || fail "SHA256SUMS.txt"
 
-if strings -a "$one/Vorthmere.asi" "$two/Vorthmere.asi" | grep -q -e "$scratch" -e first -e the-other-one; then
+if strings -a "$one/Vorthmere.asi" "$two/Vorthmere.asi" | grep -q -e "$scratch" -e clone-one -e another-clone-folder; then
     fail "a DLL names its build folder"
 else
     ok "no build folder named in the DLL"
