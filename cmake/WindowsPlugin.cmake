@@ -41,12 +41,14 @@ set_target_properties(vorthmere PROPERTIES
 vorthmere_warnings(vorthmere)
 
 # The same commit gives the same bytes, wherever and whenever it is built: the PE time stamp is
-# the release time of cmake/SourceDate.cmake, and the debug information, whose checksum the
-# stripped DLL carries in its debug link, names files relative to the source, build and inih folders.
-# objcopy writes the header anew, so it runs at the release time too.
-set(VORTHMERE_AT_RELEASE_TIME ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -P ${CMAKE_CURRENT_LIST_DIR}/SourceDate.cmake --)
+# the release time of cmake/SourceDate.cmake (objcopy writes the header anew, so it runs at that
+# time too), and the debug information, whose checksum the stripped DLL carries in its debug
+# link, names files relative to the source, build and inih folders.
+set(VORTHMERE_AT_RELEASE_TIME
+    ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -P ${CMAKE_CURRENT_LIST_DIR}/SourceDate.cmake --)
 set_target_properties(vorthmere PROPERTIES CXX_LINKER_LAUNCHER "${VORTHMERE_AT_RELEASE_TIME}")
-set(VORTHMERE_PREFIX_MAPS -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+set(VORTHMERE_PREFIX_MAPS
+    -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
 if(inih_SOURCE_DIR)
     list(APPEND VORTHMERE_PREFIX_MAPS -ffile-prefix-map=${inih_SOURCE_DIR}=inih)
 endif()
@@ -59,8 +61,10 @@ endforeach()
 # Players get the DLL without its debug information, which stays beside it in the build folder
 # (Vorthmere.asi.debug, found by debuggers through the debug link).
 add_custom_command(TARGET vorthmere POST_BUILD
-    COMMAND ${VORTHMERE_AT_RELEASE_TIME} ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:vorthmere> $<TARGET_FILE:vorthmere>.debug
-    COMMAND ${VORTHMERE_AT_RELEASE_TIME} ${CMAKE_OBJCOPY} --strip-debug --strip-unneeded $<TARGET_FILE:vorthmere>
+    COMMAND ${VORTHMERE_AT_RELEASE_TIME} ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:vorthmere>
+            $<TARGET_FILE:vorthmere>.debug
+    COMMAND ${VORTHMERE_AT_RELEASE_TIME} ${CMAKE_OBJCOPY} --strip-debug --strip-unneeded
+            $<TARGET_FILE:vorthmere>
     COMMAND ${VORTHMERE_AT_RELEASE_TIME} ${CMAKE_OBJCOPY} --add-gnu-debuglink=$<TARGET_FILE_NAME:vorthmere>.debug
             $<TARGET_FILE:vorthmere>
     WORKING_DIRECTORY $<TARGET_FILE_DIR:vorthmere>

@@ -1,7 +1,7 @@
 # Script mode, run by the package target: zips the package folder's files into the player's
 # package and writes SHA256SUMS.txt for the zip and the plug-in, in sha256sum's format.
-#   cmake -DSOURCE_DIR=<source> -DPACKAGE_DIR=<folder> -DFILES=<names> -DZIP=<zip> -DDLL=<plug-in>
-#         -DSUMS=<SHA256SUMS.txt> -P MakePackage.cmake
+#   cmake -DSOURCE_DIR=<source> -DPACKAGE_DIR=<folder> -DZIP_PROGRAM=<zip> -DFILES=<names> -DZIP=<zip>
+#         -DDLL=<plug-in> -DSUMS=<SHA256SUMS.txt> -P MakePackage.cmake
 # The zip is the same bytes for the same files whoever makes it, wherever and whenever: the
 # entries in the order given, each with mode 0644 and the release time (cmake/SourceDate.cmake)
 # in UTC, and no owner or extra times (zip -X).
@@ -22,9 +22,10 @@ endforeach()
 
 file(REMOVE ${ZIP})
 set(ENV{TZ} UTC)
-execute_process(COMMAND zip -X -D -q ${ZIP} ${FILES} WORKING_DIRECTORY ${PACKAGE_DIR} RESULT_VARIABLE failed)
+execute_process(COMMAND ${ZIP_PROGRAM} -X -D -q ${ZIP} ${FILES} WORKING_DIRECTORY ${PACKAGE_DIR}
+                RESULT_VARIABLE failed)
 if(failed)
-    message(FATAL_ERROR "zip failed (${failed}): the package needs Info-ZIP's zip")
+    message(FATAL_ERROR "zip failed (${failed})")
 endif()
 
 set(sums "")

@@ -9,11 +9,18 @@ set(package_files Vorthmere.asi Vorthmere.ini README.txt CHANGELOG.txt LICENSE.t
 set(package_sums ${CMAKE_BINARY_DIR}/SHA256SUMS.txt)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt ${package_dir}/README.txt @ONLY)
 
-# inih's licence asks for its notice in every binary redistribution: without it the package
-# target fails, while the plug-in and its tests still build.
+# inih's licence asks for its notice in every binary redistribution, and the zip is made by
+# Info-ZIP's zip (Debian: zip): without either the package target fails, while the plug-in and
+# its tests still build.
+find_program(VORTHMERE_ZIP zip)
 if(NOT VORTHMERE_INIH_LICENSE OR NOT EXISTS "${VORTHMERE_INIH_LICENSE}")
+    set(package_missing "no licence notice of inih found")
+elseif(NOT VORTHMERE_ZIP)
+    set(package_missing "no zip program found")
+endif()
+if(package_missing)
     add_custom_target(package
-        COMMAND ${CMAKE_COMMAND} -E echo "no licence notice of inih found: the package cannot be made"
+        COMMAND ${CMAKE_COMMAND} -E echo "${package_missing}: the package cannot be made"
         COMMAND ${CMAKE_COMMAND} -E false)
     return()
 endif()
@@ -26,7 +33,8 @@ add_custom_command(OUTPUT ${package_zip}
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${package_dir}/LICENSE.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${VORTHMERE_INIH_LICENSE} ${package_dir}/LICENSE-inih.txt
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DPACKAGE_DIR=${package_dir}
-            "-DFILES=${package_files}" -DZIP=${package_zip} -DDLL=$<TARGET_FILE:vorthmere> -DSUMS=${package_sums}
+            -DZIP_PROGRAM=${VORTHMERE_ZIP} "-DFILES=${package_files}" -DZIP=${package_zip}
+            -DDLL=$<TARGET_FILE:vorthmere> -DSUMS=${package_sums}
             -P ${CMAKE_CURRENT_LIST_DIR}/MakePackage.cmake
     BYPRODUCTS ${package_sums}
     DEPENDS vorthmere ${CMAKE_CURRENT_LIST_DIR}/Vorthmere.ini ${package_dir}/README.txt
