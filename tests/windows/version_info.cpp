@@ -1,7 +1,7 @@
 // Reads a DLL's version resource back as Windows shows it in the file's properties, and checks
 // it against the project's version: the numeric file and product versions and the strings
 // players and support scripts read (ProductName, FileDescription, FileVersion, ProductVersion,
-// OriginalFilename, LegalCopyright).
+// OriginalFilename, LegalCopyright) and the commit it was built from (Comments).
 //
 // Usage: vorthmere_version_info <dll> <major.minor.patch>
 #include <windows.h>
@@ -81,6 +81,10 @@ int main(int argc, char** argv) {
     }
     check(stringValue(block, "LegalCopyright").find("MIT") != std::string::npos,
           "LegalCopyright names the MIT licence");
+    // The commit the release is built from, so that a player's DLL can be traced to its source.
+    const std::string comments = stringValue(block, "Comments");
+    check(comments.rfind("Built from commit ", 0) == 0 && comments.size() > 18,
+          "Comments is \"" + comments + "\"");
     std::printf("%s: %d failure(s)\n", failures ? "FAILED" : "PASSED", failures);
     return failures ? 1 : 0;
 }

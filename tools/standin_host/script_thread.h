@@ -56,6 +56,9 @@ inline ThreadId startDetachedThread(void (*body)(uint32_t), uint32_t argument) {
     if (thread) CloseHandle(thread);
     return id;
 }
+
+// Lets another thread run, on one core too.
+inline void yieldThread() { SwitchToThread(); }
 #else
 using TurnMutex = std::mutex;
 using TurnCondition = std::condition_variable;
@@ -69,6 +72,9 @@ inline ThreadId startDetachedThread(void (*body)(uint32_t), uint32_t argument) {
     thread.detach();
     return id;
 }
+
+// Lets another thread run, on one core too.
+inline void yieldThread() { std::this_thread::yield(); }
 #endif
 
 } // namespace standin
