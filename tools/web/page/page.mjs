@@ -79,8 +79,16 @@ async function playForScript({session, ini} = {}) {
     return play.summary;
 }
 
+// A page that cannot start (a browser without WebAssembly or DecompressionStream) says why.
+function startFailed(error) {
+    const errors = document.getElementById('errors');
+    errors.textContent = `The page could not start: ${error.message}`;
+    errors.hidden = false;
+    throw error;
+}
+
 window.vorthmere = {
-    ready: startPage(),
+    ready: startPage().catch(startFailed),
     play: playForScript,
     frames: () => pageState.play.frames.slice(),
     row: (n) => pageState.play.rows[Number(n) - pageState.play.frames[0].frame],
