@@ -4,11 +4,13 @@ export const pageState = {
     module: null,       // the loaded WebAssembly module: startPage, once
     play: null,         // the last good Play (ok is true): showPlay; never replaced by a refused one
     refused: null,      // the errors of the last play that was refused, or null: showPlay
-    cursor: 0,          // index into play.frames of the frame shown: seekIndex
+    cursor: 0,          // index into play.frames of the frame shown: seekIndex; showPlay keeps its
+                        // frame number in a new play, setPlaying starts again from 0 at the end
     playing: false,     // playback running: setPlaying
     speed: 1,           // playback speed, 0.25 to 4: setSpeed
-    anchor: null,       // {time, index} playback counts from: setPlaying, setSpeed
-    iniOwn: false,      // the settings editor holds the user's file, not the session's: editors
+    anchor: null,       // {time, index} playback counts from: setPlaying, setSpeed, showPlay
+    iniOwn: false,      // the settings editor holds a file of its own, not the session's [settings]:
+                        // editors.mjs, when a text is typed, dropped, picked or played
 };
 
 let redrawWanted = null;
