@@ -12,7 +12,7 @@ import { fileURLToPath } from 'node:url';
 import { WASI } from 'node:wasi';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
-const linuxSim = process.env.VORTHMERE_SIM ?? path.join(root, 'build/default/vorthmere-sim');
+const linuxSim = path.resolve(process.env.VORTHMERE_SIM ?? path.join(root, 'build/default/vorthmere-sim'));
 const nodeSim = path.join(root, 'build/web/vorthmere-sim.mjs');
 const data = path.join(root, 'tests/sim/data');
 

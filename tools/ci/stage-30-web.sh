@@ -13,4 +13,4 @@ cmake --build --preset web
 
 export PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1
 npm ci --no-audit --no-fund
-VORTHMERE_SIM=build/default/vorthmere-sim node --test tests/web/*.test.mjs
+VORTHMERE_SIM="$PWD/build/default/vorthmere-sim" node --test tests/web/*.test.mjs
