@@ -54,21 +54,29 @@ void writeSummary(const RunResult& r, const Session& session, std::ostream& out)
             << " s): " << v.message << '\n';
 }
 
-void writeCsv(const RunResult& result, std::ostream& out) {
+void writeCsvHeader(std::ostream& out) {
     out << "frame,time_s,mode,x,y,z,pitch,roll,heading,fov,distance_handed,event\n";
+}
+
+void writeCsvRow(const FrameSample& s, std::string events, std::ostream& out) {
+    out << s.frame << ',' << fixedText(s.seconds, 4) << ',' << (s.on ? "on" : "off");
+    for (float value :
+         {s.position.x, s.position.y, s.position.z, s.rotation.x, s.rotation.y, s.rotation.z, s.fov})
+        out << ',' << fixedText(value, 4);
+    out << ',';
+    if (s.distanceHanded) out << fixedText(s.distance, 4);
+    std::replace(events.begin(), events.end(), '"', '\'');
+    out << ',' << (events.empty() ? "" : '"' + events + '"') << '\n';
+}
+
+void writeCsv(const RunResult& result, std::ostream& out) {
+    writeCsvHeader(out);
     size_t nextEvent = 0;
     for (const FrameSample& s : result.samples) {
         std::string events;
         for (; nextEvent < result.events.size() && result.events[nextEvent].frame <= s.frame; ++nextEvent)
             events += (events.empty() ? "" : "; ") + result.events[nextEvent].label;
-        out << s.frame << ',' << fixedText(s.seconds, 4) << ',' << (s.on ? "on" : "off");
-        for (float value :
-             {s.position.x, s.position.y, s.position.z, s.rotation.x, s.rotation.y, s.rotation.z, s.fov})
-            out << ',' << fixedText(value, 4);
-        out << ',';
-        if (s.distanceHanded) out << fixedText(s.distance, 4);
-        std::replace(events.begin(), events.end(), '"', '\'');
-        out << ',' << (events.empty() ? "" : '"' + events + '"') << '\n';
+        writeCsvRow(s, events, out);
     }
 }
 

@@ -15,6 +15,9 @@ void writeEventTable(const RunResult& result, std::ostream& out);
 void writeSummary(const RunResult& result, const Session& session, std::ostream& out);
 // One row per frame: what the player sees and the distance handed to the game.
 void writeCsv(const RunResult& result, std::ostream& out);
+// writeCsv's parts, for a drive that writes its rows as it plays: a frame's events joined by "; ".
+void writeCsvHeader(std::ostream& out);
+void writeCsvRow(const FrameSample& sample, std::string events, std::ostream& out);
 // Heading, pitch, field of view and handed distance over time, events marked.
 void writeSvg(const RunResult& result, const std::string& title, std::ostream& out);
 

@@ -17,12 +17,22 @@ namespace sim {
 
 enum class Carried { none, a, b, both };
 
+// One key message as the host delivers it to the keyboard handler.
+struct KeyMessage {
+    uint32_t key = 0;
+    uint16_t repeats = 1;
+    bool alt = false;
+    bool wasDown = false; // the key was down before this message
+    bool up = false;      // the key is released
+};
+
 struct SessionEvent {
     int frame = 0; // the frame at whose start it happens
     int line = 0;  // where it was written
     std::string note;
     std::vector<uint32_t> keysDown;
     std::vector<uint32_t> keysUp;
+    std::vector<KeyMessage> keyMessages;      // delivered in this order, exactly once each
     std::optional<std::array<float, 2>> look; // horizontal, vertical axis
     std::optional<bool> lookBehind;
     std::optional<bool> target;
@@ -35,6 +45,7 @@ struct SessionEvent {
     std::optional<float> turn;
     std::optional<float> slope;
     std::optional<bool> slopeExcluded;
+    std::optional<std::string> settingsFile; // the Vorthmere.ini written into the working folder
 };
 
 struct Session {
@@ -51,10 +62,12 @@ struct Session {
 // Keys a session holds down: key code -> tick of its last key-down message.
 using HeldKeys = std::map<uint32_t, uint32_t>;
 
-// What an event acts on when it happens: the simulated world and the keyboard.
+// What an event acts on when it happens: the simulated world and the keyboard; what it could
+// not do goes to faults, when given.
 struct EventStage {
     World& world;
     HeldKeys& heldKeys;
+    std::vector<std::string>* faults = nullptr;
 };
 
 struct SessionParse {

@@ -237,6 +237,7 @@ const EventRow eventRows[] = {
     {"note", false, readNote, nullptr, nullptr},
     {"keys_down", false, readKeysDown, describeKeysDown, applyKeysDown},
     {"keys_up", false, readKeysUp, describeKeysUp, applyKeysUp},
+    {"key_messages", false, readKeyMessages, describeKeyMessages, applyKeyMessages},
     {"look", false, readLook, describeLook, applyLook},
     {"look_behind", false, readLookBehind, describeLookBehind, applyLookBehind},
     {"target", false, readTarget, describeTarget, applyTarget},
@@ -249,6 +250,7 @@ const EventRow eventRows[] = {
     {"turn", false, readTurn, describeTurn, applyTurn},
     {"slope", false, readSlope, describeSlope, applySlope},
     {"slope_excluded", false, readSlopeExcluded, describeSlopeExcluded, applySlopeExcluded},
+    {"settings_file", false, readSettingsFile, describeSettingsFile, applySettingsFile},
 };
 const size_t eventRowCount = std::size(eventRows);
 

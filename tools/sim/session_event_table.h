@@ -32,6 +32,16 @@ const EventRow* findEventRow(std::string_view key);
 
 // A list of keys by name or code, as in ["Ctrl", "Z"] or [17, 90].
 bool readKeys(Reader& reader, const toml::node& node, std::vector<uint32_t>& keys);
+// The rows of the live drive's keys (session_live_keys.cpp).
+bool readKeyMessages(Reader& reader, const toml::node& value, SessionEvent& event);
+std::string describeKeyMessages(const SessionEvent& event);
+void applyKeyMessages(const SessionEvent& event, EventStage& stage);
+bool readSettingsFile(Reader& reader, const toml::node& value, SessionEvent& event);
+std::string describeSettingsFile(const SessionEvent& event);
+void applySettingsFile(const SessionEvent& event, EventStage& stage);
+
+// One key by name or code; empty when it is neither.
+std::optional<uint32_t> keyCode(const toml::node& element);
 // Keys as the events table writes them: "Ctrl+Z".
 std::string keyList(const std::vector<uint32_t>& keys);
 

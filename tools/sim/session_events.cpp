@@ -41,14 +41,14 @@ bool readWhat(Reader& reader, const toml::key& key, const toml::node& node, Sess
     return row->when || row->read(reader, node, event);
 }
 
-// A key by name or by code; empty when it is neither.
+} // namespace
+
 std::optional<uint32_t> keyCode(const toml::node& element) {
     if (auto name = element.value_exact<std::string>()) return keyCodeFromName(*name);
     const std::optional<int64_t> number = element.value_exact<int64_t>();
     if (number && *number >= 0 && *number <= 0xFFFF) return static_cast<uint32_t>(*number);
     return std::nullopt;
 }
-} // namespace
 
 bool readKeys(Reader& reader, const toml::node& node, std::vector<uint32_t>& keys) {
     const toml::array* list = node.as_array();

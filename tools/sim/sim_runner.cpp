@@ -12,17 +12,7 @@ namespace {
 constexpr size_t keptViolations = 50;
 constexpr uint32_t keyRepeatMs = 500; // a held key repeats its key-down message, as keyboards do
 
-struct Run {
-    const Session& session;
-    const RunOptions& options;
-    SimGame game;
-    RunResult result;
-    HeldKeys heldKeys;
-    size_t cameraFaultsSeen = 0;
-    size_t callFaultsSeen = 0;
-    size_t protocolErrorsSeen = 0;
-    int frame = 0;
-};
+using Run = SessionRun;
 
 void violation(Run& run, const std::string& message) {
     if (run.result.violations.size() < keptViolations) run.result.violations.push_back({run.frame, message});
@@ -46,16 +36,19 @@ void repeatHeldKeys(HeldKeys& held) {
     }
 }
 
-void beginFrame(Run& run, size_t& nextEvent) {
+void beginFrame(Run& run) {
+    size_t& nextEvent = run.nextEvent;
     startFrame(run.game.world);
     const std::vector<SessionEvent>& events = run.session.events;
-    EventStage stage{run.game.world, run.heldKeys};
+    std::vector<std::string> faults;
+    EventStage stage{run.game.world, run.heldKeys, &faults};
     for (; nextEvent < events.size() && events[nextEvent].frame <= run.frame; ++nextEvent) {
         const SessionEvent& event = events[nextEvent];
         applyEvent(event, stage);
         const bool noted = !event.note.empty();
         run.result.events.push_back({run.frame, noted ? event.note : describeEvent(event), noted});
     }
+    for (const std::string& fault : faults) violation(run, fault);
     repeatHeldKeys(run.heldKeys);
     countIdleFrame(run.game.world);
     run.game.tracePrefix = "[frame " + padLeft(std::to_string(run.frame), 5) + ' ' +
@@ -129,14 +122,15 @@ bool startPlugin(Run& run, DllMainFunction dllMain) {
     return true;
 }
 
-void finish(Run& run) {
+} // namespace
+
+void finishRun(Run& run) {
     for (const std::string& message : endViolations(run.game.cameras)) violation(run, message);
     run.result.nativeCalls = run.game.nativeCalls;
     run.result.camerasCreated = createdCameraCount(run.game.cameras);
     run.result.camerasDisposed = run.result.camerasCreated - aliveCameraCount(run.game.cameras);
     standin::setFallbackResponder(nullptr); // the game ends with this run
 }
-} // namespace
 
 void pressKeys(HeldKeys& held, const std::vector<uint32_t>& keys) {
     for (uint32_t key : keys) {
@@ -152,22 +146,31 @@ void releaseKeys(HeldKeys& held, const std::vector<uint32_t>& keys) {
     }
 }
 
-RunResult runSession(const Session& session, DllMainFunction dllMain, const RunOptions& options) {
-    Run run{session, options, {}, {}, {}};
-    run.game.trace = options.trace;
+bool startRun(Run& run, DllMainFunction dllMain) {
+    run.game.trace = run.options.trace;
     setUpWorld(run);
     standin::setTickCount(startTicks);
     installGame(run.game);
     run.result.started = startPlugin(run, dllMain);
-    size_t nextEvent = 0;
-    for (; run.result.started && run.frame < session.frames; ++run.frame) {
-        beginFrame(run, nextEvent);
-        if (!runFramePasses(run)) break;
-        run.result.samples.push_back(sampleFrame(run));
-        if (options.progress) options.progress(run.result.samples.back(), session.frames);
-        if (options.observe) options.observe(run.game);
+    return run.result.started;
+}
+
+bool playFrame(Run& run) {
+    beginFrame(run);
+    if (!runFramePasses(run)) return false;
+    run.result.samples.push_back(sampleFrame(run));
+    if (run.options.progress) run.options.progress(run.result.samples.back(), run.session.frames);
+    if (run.options.observe) run.options.observe(run.game);
+    ++run.frame;
+    return true;
+}
+
+RunResult runSession(const Session& session, DllMainFunction dllMain, const RunOptions& options) {
+    Run run{session, options};
+    if (startRun(run, dllMain)) {
+        while (run.frame < session.frames && playFrame(run)) {}
     }
-    finish(run);
+    finishRun(run);
     return run.result;
 }
 

@@ -5,6 +5,7 @@
 
 #include "session.h"
 #include "sim_cameras.h"
+#include "sim_game.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -49,8 +50,6 @@ struct RunResult {
     int camerasDisposed = 0;
 };
 
-struct SimGame;
-
 struct RunOptions {
     std::FILE* trace = nullptr;                                   // every native call, when set
     std::function<void(const FrameSample&, int frames)> progress; // after every frame
@@ -61,6 +60,31 @@ using DllMainFunction = int32_t (*)(void* instance, uint32_t reason, void* reser
 
 // The clock starts well after 0, as a machine's tick count does some minutes after it starts.
 constexpr uint32_t startTicks = 1000000;
+
+// A play in progress. A whole session and a live drive go through the same steps: startRun,
+// then playFrame for each frame, then finishRun. The session may gain events between frames
+// (a live drive adds each frame's before playing it), never lose them.
+struct SessionRun {
+    const Session& session;
+    const RunOptions& options;
+    SimGame game{};
+    RunResult result{};
+    HeldKeys heldKeys{};
+    size_t cameraFaultsSeen = 0;
+    size_t callFaultsSeen = 0;
+    size_t protocolErrorsSeen = 0;
+    size_t nextEvent = 0; // the first event of the session not yet applied
+    int frame = 0;        // the frame playFrame plays next
+};
+
+// Sets up the scene and starts the plug-in; the library must be freshly loaded in this process.
+// Returns result.started.
+bool startRun(SessionRun& run, DllMainFunction dllMain);
+// Plays one frame: its events at its start, the plug-in's passes, the invariants, the sample.
+// False, with nothing sampled, when the script entry returned.
+bool playFrame(SessionRun& run);
+// The checks at the end and the figures of the run; the stand-in host forgets the game.
+void finishRun(SessionRun& run);
 
 // Runs the whole session; the library must be freshly loaded in this process.
 RunResult runSession(const Session& session, DllMainFunction dllMain, const RunOptions& options);

@@ -97,6 +97,12 @@ void sendKeyMessage(uint32_t virtualKey, bool keyUp, int32_t altDown, int32_t wa
     if (handler) handler(virtualKey, 1, 0, 0, altDown, wasDown, keyUp ? 1 : 0);
 }
 
+void deliverKeyMessage(uint32_t virtualKey, uint16_t repeats, int32_t altDown, int32_t wasDown,
+                       int32_t keyUp) {
+    KeyHandler handler = host().keyHandler.load();
+    if (handler) handler(virtualKey, repeats, 0, 0, altDown, wasDown, keyUp);
+}
+
 void startScript() {
     if (host().script) startScriptThread(host().script);
 }

@@ -90,6 +90,10 @@ STANDIN_HOST_API bool scriptRegistered();
 // Delivers one key message to the registered keyboard handler, on the calling thread.
 STANDIN_HOST_API void sendKeyMessage(uint32_t virtualKey, bool keyUp, int32_t altDown = 0,
                                      int32_t wasDown = 0);
+// Delivers one key message with the repeat count and flags exactly as given (scan code and
+// extended flag 0), as a host passes on what the window received.
+STANDIN_HOST_API void deliverKeyMessage(uint32_t virtualKey, uint16_t repeats, int32_t altDown,
+                                        int32_t wasDown, int32_t keyUp);
 inline void pressKey(uint32_t virtualKey) { sendKeyMessage(virtualKey, false); }
 inline void releaseKey(uint32_t virtualKey) { sendKeyMessage(virtualKey, true, 0, 1); }
 
