@@ -57,3 +57,25 @@ export async function waitUntil(page, fn, arg, timeout = 10000) {
         await new Promise((resolve) => setTimeout(resolve, 20));
     }
 }
+
+// The number of frames a live drive has played so far.
+export const driveLength = (page) => page.evaluate(() => window.vorthmere.frames().length);
+
+// Waits until the drive has played `count` more frames.
+export async function waitFrames(page, count) {
+    const target = (await driveLength(page)) + count;
+    await waitUntil(page, (n) => window.vorthmere.frames().length >= n, target);
+}
+
+// Keys held down together for some frames, then released in the reverse order, as a person
+// presses a combination.
+export async function holdKeys(page, keys, frames = 6) {
+    for (const key of keys) await page.keyboard.down(key);
+    await waitFrames(page, frames);
+    for (const key of [...keys].reverse()) await page.keyboard.up(key);
+    await waitFrames(page, 2);
+}
+
+// The drive's rows, frame by frame, as row(n) gives them.
+export const driveRows = (page) =>
+    page.evaluate(() => window.vorthmere.frames().map((f) => window.vorthmere.row(f.frame)));

@@ -1,9 +1,10 @@
 // Timed run of the page in headless Chromium (not a test: it prints figures, asserts nothing).
 //   node tests/web/page-timing.mjs        (VORTHMERE_PAGE names another page)
 // Prints the page's size, the time from navigation to the first play drawn, the replay time of
-// the built-in session, and the time to draw every view for one frame.
+// the built-in session, the time to draw every view for one frame, and a live drive's frame
+// time (the module's step and the draw).
 import {statSync} from 'node:fs';
-import {launchBrowser, pagePath, pageUrl} from './browser.mjs';
+import {launchBrowser, pagePath, pageUrl, waitUntil} from './browser.mjs';
 
 const runs = Number(process.env.VORTHMERE_TIMING_RUNS || 5);
 const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -25,7 +26,7 @@ async function firstFrameTime(context) {
     const page = await context.newPage();
     await page.addInitScript(recordFirstFrame);
     await page.goto(pageUrl);
-    await page.waitForFunction(() => window.firstFrameAt !== undefined);
+    await waitUntil(page, () => window.firstFrameAt !== undefined);
     const at = await page.evaluate(() => {
         const mark = (name) => performance.getEntriesByName(`vorthmere:${name}`)[0]?.startTime;
         const navigation = performance.getEntriesByType('navigation')[0];
@@ -56,12 +57,31 @@ async function replayAndDrawTimes(context) {
     return times;
 }
 
+// A live drive of some seconds with the camera on and the view turning: each frame's time from
+// reading the inputs to the views drawn, as the page measures it.
+async function liveFrameTimes(context) {
+    const page = await context.newPage();
+    await page.goto(`${pageUrl}#live`);
+    await page.evaluate(() => window.vorthmere.ready);
+    const hold = async (keys, ms) => {
+        for (const key of keys) await page.keyboard.down(key);
+        await page.waitForTimeout(ms);
+        for (const key of keys.reverse()) await page.keyboard.up(key);
+    };
+    await hold(['Control', 'z'], 200);
+    await hold(['ArrowRight', 'w'], 3000);
+    const timings = await page.evaluate(() => window.vorthmere.liveTimings());
+    await page.close();
+    return timings;
+}
+
 const browser = await launchBrowser();
 const starts = [];
 for (let i = 0; i < runs; i++) starts.push(await firstFrameTime(browser.context));
 const firsts = starts.map((s) => s.ready);
 const step = (name) => median(starts.map((s) => s[name])).toFixed(0);
 const {replays, draw, frames} = await replayAndDrawTimes(browser.context);
+const live = await liveFrameTimes(browser.context);
 await browser.close();
 const size = statSync(pagePath).size;
 console.log(`page:        ${pagePath}`);
@@ -74,3 +94,7 @@ console.log(`             the page parsed at ${step('parsed')} ms, the module un
 console.log(`replay:      ${median(replays).toFixed(1)} ms for the built-in session (median of ${runs})`);
 console.log(`draw:        ${draw.toFixed(2)} ms a frame, every view and the readout` +
             ` (mean over ${frames} frames)`);
+const sortedLive = live.slice().sort((a, b) => a - b);
+const percentile95 = sortedLive[Math.floor(live.length * 0.95)];
+console.log(`live frame:  ${median(live).toFixed(2)} ms median, ${percentile95.toFixed(2)}` +
+            ` ms at the 95th percentile (module step and draw, over ${live.length} frames)`);

@@ -3,7 +3,7 @@
 import { scriptHostImports } from './script_host.mjs';
 import { memoryWasi } from './wasi_memory.mjs';
 
-const output = { standardOutput: 0, standardError: 1, csv: 2, frames: 3, trace: 4, report: 5, events: 6 };
+const output = { standardOutput: 0, standardError: 1, csv: 2, frames: 3, trace: 4, report: 5, events: 6, scene: 7 };
 const playQuiet = 1; // no events table before the summary
 const playTraced = 2; // keep every native call
 const encoder = new TextEncoder();
@@ -121,6 +121,31 @@ function eventMarks(text) {
   });
 }
 
+// A Play from what a finished run left in the instance; frames are the states of its rows, read
+// from the run's world lines unless given.
+function finishedPlay(x, system, run, sessionText, frames) {
+  const all = lines(run.csv);
+  const rows = all.slice(1);
+  const worldsOf = () => lines(run.frames).map((line) => JSON.parse(line));
+  const printed = lines(run.standardOutput);
+  return {
+    ok: true,
+    errors: lines(run.standardError),
+    summary: printed[0],
+    violations: printed.slice(1),
+    exitStatus: run.status,
+    header: all[0],
+    rows,
+    frames: frames ?? ((worlds) => rows.map((row, n) => frameState(row, worlds[n])))(worldsOf()),
+    events: eventMarks(run.events),
+    report: run.report,
+    log: system.readFile('Vorthmere.log') ?? '',
+    sessionText,
+    iniText: system.readFile('Vorthmere.ini'),
+    calls: (n) => frameCalls(x, n),
+  };
+}
+
 // Plays a session (TOML text, or undefined for the built-in one) with a settings file (text, or
 // undefined for the session's own [settings]); a Play as the page uses it.
 export function playSession(module, { session, ini } = {}) {
@@ -131,24 +156,62 @@ export function playSession(module, { session, ini } = {}) {
   if (run.status === 2) {
     return { ok: false, errors: lines(run.standardError), exitStatus: 2, sessionText, iniText: ini ?? null };
   }
-  const all = lines(run.csv);
-  const rows = all.slice(1);
-  const worlds = lines(run.frames).map((line) => JSON.parse(line));
-  const printed = lines(run.standardOutput);
+  return finishedPlay(x, system, run, sessionText);
+}
+
+// A live drive in a fresh instance, with the scene and settings of a session (its events left
+// out): {ok, errors, status, sceneText, iniText, header, rows, frames, calls}. driveFrame plays
+// each next frame; finishDrive turns it into a Play.
+export function startDrive(module, { session, ini } = {}) {
+  const system = memoryWasi();
+  const x = startInstance(module, system);
+  const [sessionPointer, sessionSize] = putText(x, session);
+  const [iniPointer, iniSize] = putText(x, ini);
+  const status = x.vorthmere_live_start(sessionPointer, sessionSize, session !== undefined ? 1 : 0,
+    iniPointer, iniSize, ini !== undefined ? 1 : 0, 1);
+  for (const pointer of [sessionPointer, iniPointer]) x.vorthmere_free(pointer);
   return {
-    ok: true,
-    errors: lines(run.standardError),
-    summary: printed[0],
-    violations: printed.slice(1),
-    exitStatus: run.status,
-    header: all[0],
-    rows,
-    frames: rows.map((row, n) => frameState(row, worlds[n])),
-    events: eventMarks(run.events),
-    report: run.report,
-    log: system.readFile('Vorthmere.log') ?? '',
-    sessionText,
+    x, system, status,
+    ok: status === 0,
+    errors: lines(outputText(x, output.standardError)),
+    sceneText: outputText(x, output.scene),
     iniText: system.readFile('Vorthmere.ini'),
+    sessionText: session ?? textAt(x, x.vorthmere_builtin_session(), x.vorthmere_builtin_session_size()),
+    header: 'frame,time_s,mode,x,y,z,pitch,roll,heading,fov,distance_handed,event',
+    rows: [],
+    frames: [],
     calls: (n) => frameCalls(x, n),
   };
+}
+
+// Plays the drive's next frame with its events (session text, or ''); returns the module's status:
+// 0 played (its row and state added to the drive), 1 the script ended, 2 refused (errors set).
+export function driveFrame(drive, eventsText) {
+  const x = drive.x;
+  const [pointer, size] = putText(x, eventsText);
+  const status = x.vorthmere_live_frame(pointer, size);
+  x.vorthmere_free(pointer);
+  if (status !== 0) {
+    drive.errors = lines(outputText(x, output.standardError));
+    return status;
+  }
+  const row = lines(outputText(x, output.csv))[0];
+  drive.rows.push(row);
+  drive.frames.push(frameState(row, JSON.parse(outputText(x, output.frames))));
+  return status;
+}
+
+// The settings report and the log as the drive has left them so far.
+export function driveReport(drive) { return outputText(drive.x, output.report); }
+export function driveLog(drive) { return drive.system.readFile('Vorthmere.log') ?? ''; }
+
+// Ends the drive: the end checks run, and it becomes a Play like any other.
+export function finishDrive(drive, sessionText) {
+  const x = drive.x;
+  const status = x.vorthmere_live_finish();
+  const run = { status };
+  for (const kind of ['standardOutput', 'standardError', 'csv', 'report', 'events']) {
+    run[kind] = outputText(x, output[kind]);
+  }
+  return finishedPlay(x, drive.system, run, sessionText, drive.frames);
 }

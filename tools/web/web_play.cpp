@@ -3,12 +3,14 @@
 // Each play runs in a fresh instance of the module, as each vorthmere-sim run is a fresh process:
 // the plug-in's records start zero-filled, and its working folder is the instance's root, where
 // the host has put nothing but what the play writes.
+#include "web_play.h"
+
 #include "check_ini.h"
 #include "reports.h"
 #include "session.h"
 #include "sim_game.h"
-#include "sim_runner.h"
 
+#include "settings/settings.h"
 #include "shell/dll_main.h"
 
 #include <cstdio>
@@ -18,14 +20,13 @@
 #include <string_view>
 #include <vector>
 
-namespace {
-enum Output { standardOutput, standardError, csv, frames, trace, report, events, outputCount };
-
+namespace web {
 std::string outputs[outputCount];
+
+namespace {
 std::FILE* traceStream = nullptr;
 std::vector<uint32_t> traceFrameEnds; // where each frame's calls end in the trace
 
-constexpr const char* settingsFile = "Vorthmere.ini";
 constexpr uint32_t playQuiet = 1;  // no events table before the summary
 constexpr uint32_t playTraced = 2; // keep every native call
 
@@ -68,6 +69,8 @@ void field(std::string& out, const char* name, float value) {
     out += ',';
 }
 
+} // namespace
+
 // One line of JSON for the frame just played: the world and the cameras as the page draws them.
 void observeFrame(const sim::SimGame& game) {
     const sim::World& world = game.world;
@@ -108,14 +111,16 @@ std::optional<sim::Session> readSession(std::string_view text, bool given, std::
     return parse.session;
 }
 
+namespace {
 // The trace goes straight into its output text, through a large buffer: the built-in session
 // alone makes 70,000 calls.
 ssize_t appendTrace(void*, const char* data, size_t size) {
     outputs[trace].append(data, size);
     return static_cast<ssize_t>(size);
 }
+} // namespace
 
-sim::RunResult runTraced(const sim::Session& session, bool traced) {
+sim::RunOptions tracedOptions(bool traced) {
     static char buffer[1 << 16];
     if (traced) {
         outputs[trace].reserve(8 << 20);
@@ -125,9 +130,51 @@ sim::RunResult runTraced(const sim::Session& session, bool traced) {
     sim::RunOptions options;
     options.trace = traceStream;
     options.observe = observeFrame;
-    sim::RunResult result = sim::runSession(session, DllMain, options);
+    return options;
+}
+
+void endTrace() {
     if (traceStream) std::fclose(traceStream);
     traceStream = nullptr;
+}
+
+void writeRunOutputs(const sim::RunResult& result, const sim::Session& session, bool quiet) {
+    std::ostringstream out;
+    if (!quiet) sim::writeEventTable(result, out);
+    sim::writeSummary(result, session, out);
+    outputs[standardOutput] = out.str();
+    std::ostringstream table;
+    sim::writeCsv(result, table);
+    outputs[csv] = table.str();
+    outputs[events].clear();
+    for (const sim::EventMark& mark : result.events)
+        outputs[events] +=
+            std::to_string(mark.frame) + (mark.noted ? "\tnoted\t" : "\t\t") + mark.label + '\n';
+    writeSettingsReport();
+}
+
+// The check reads the file as loadSettings does, into the plug-in's own settings record; during a
+// drive that record is the plug-in's, so it is put back as the plug-in left it.
+void writeSettingsReport() {
+    const Settings kept = settings;
+    std::ostringstream described;
+    checkIniFile(std::string("/") + settingsFile, described);
+    outputs[report] = described.str();
+    settings = kept;
+}
+
+int exitStatus(const sim::RunResult& result) { return result.violationCount > 0 || !result.started ? 1 : 0; }
+
+uint32_t frameCallsStart(uint32_t frame) {
+    return frame == 0 || frame > traceFrameEnds.size() ? 0 : traceFrameEnds[frame - 1];
+}
+uint32_t frameCallsEnd(uint32_t frame) { return frame < traceFrameEnds.size() ? traceFrameEnds[frame] : 0; }
+
+namespace {
+sim::RunResult runTraced(const sim::Session& session, bool traced) {
+    const sim::RunOptions options = tracedOptions(traced);
+    sim::RunResult result = sim::runSession(session, DllMain, options);
+    endTrace();
     return result;
 }
 
@@ -153,22 +200,13 @@ int play(const PlayRequest& request) {
         return 2;
     }
     const sim::RunResult result = runTraced(*session, (request.flags & playTraced) != 0);
-    std::ostringstream out;
-    if (!(request.flags & playQuiet)) sim::writeEventTable(result, out);
-    sim::writeSummary(result, *session, out);
-    outputs[standardOutput] = out.str();
-    std::ostringstream table;
-    sim::writeCsv(result, table);
-    outputs[csv] = table.str();
-    for (const sim::EventMark& mark : result.events)
-        outputs[events] +=
-            std::to_string(mark.frame) + (mark.noted ? "\tnoted\t" : "\t\t") + mark.label + '\n';
-    std::ostringstream described;
-    checkIniFile(std::string("/") + settingsFile, described);
-    outputs[report] = described.str();
-    return result.violationCount > 0 || !result.started ? 1 : 0;
+    writeRunOutputs(result, *session, (request.flags & playQuiet) != 0);
+    return exitStatus(result);
 }
 } // namespace
+} // namespace web
+
+using namespace web;
 
 extern "C" {
 __attribute__((export_name("vorthmere_alloc"))) char* allocateText(uint32_t size) {
@@ -188,7 +226,8 @@ playExport(const char* session, uint32_t sessionSize, int32_t sessionGiven, cons
 }
 
 // What the last play left: 0 standard output, 1 standard error, 2 the CSV, 3 the frames as JSON
-// lines, 4 the trace, 5 the settings report, 6 the events (frame, "noted" or nothing, label; by tabs).
+// lines, 4 the trace, 5 the settings report, 6 the events (frame, "noted" or nothing, label; by tabs),
+// 7 a live drive's [scene] table.
 __attribute__((export_name("vorthmere_output"))) const char* outputText(uint32_t kind) {
     return kind < outputCount ? outputs[kind].data() : nullptr;
 }
@@ -197,11 +236,11 @@ __attribute__((export_name("vorthmere_output_size"))) uint32_t outputSize(uint32
 }
 
 // Where frame n's native calls start and end in the trace (output 4).
-__attribute__((export_name("vorthmere_frame_calls_start"))) uint32_t frameCallsStart(uint32_t frame) {
-    return frame == 0 || frame > traceFrameEnds.size() ? 0 : traceFrameEnds[frame - 1];
+__attribute__((export_name("vorthmere_frame_calls_start"))) uint32_t frameCallsStartExport(uint32_t frame) {
+    return frameCallsStart(frame);
 }
-__attribute__((export_name("vorthmere_frame_calls_end"))) uint32_t frameCallsEnd(uint32_t frame) {
-    return frame < traceFrameEnds.size() ? traceFrameEnds[frame] : 0;
+__attribute__((export_name("vorthmere_frame_calls_end"))) uint32_t frameCallsEndExport(uint32_t frame) {
+    return frameCallsEnd(frame);
 }
 
 // The built-in session's text, for the page's editor.

@@ -77,7 +77,7 @@ let addressPending = false;
 // write costs a millisecond or more); while playing, at most twice a second, as browsers
 // throttle history writes and warn.
 export function followAddress() {
-    if (addressPending || !pageState.play) return;
+    if (addressPending || !pageState.play || pageState.live) return;
     addressPending = true;
     queueMicrotask(writeAddress);
 }

@@ -2,6 +2,7 @@
 // change starts, and the downloads.
 import {pageState, showPlay} from './state.mjs';
 import {playSession} from '../player.mjs';
+import {queueSettings} from './live.mjs';
 
 const replayDelay = 300;
 let replayTimer = null;
@@ -24,11 +25,17 @@ function fillEditors(play) {
     if (ini.value !== (play.iniText ?? '')) ini.value = play.iniText ?? '';
 }
 
-// An emptied settings editor goes back to the session's [settings].
+// An emptied settings editor goes back to the session's [settings]. During a drive the settings
+// editor is the game's folder: its text is written as Vorthmere.ini at the next frame, and the
+// session's editor waits for the drive to end.
 function replayEditors() {
     clearTimeout(replayTimer);
     replayTimer = null;
     const ini = document.getElementById('ini-text').value;
+    if (pageState.live) {
+        queueSettings(ini);
+        return;
+    }
     const own = pageState.iniOwn && ini !== '';
     replayTexts(document.getElementById('session-text').value, own ? ini : undefined);
 }

@@ -10,6 +10,9 @@ import {drawTimeline} from './timeline_view.mjs';
 import {showReadout} from './readout.mjs';
 import {bindControls, addressFrame, followAddress} from './controls.mjs';
 import {bindEditors, replayTexts} from './editors.mjs';
+import {bindLiveControls, toggleLive, showDriveState} from './live_controls.mjs';
+import {stopLive, liveRecording} from './live.mjs';
+import {driveLog} from '../player.mjs';
 
 const viewCanvases = {
     'map-view': drawMap, 'eye-view': drawEye, 'side-view': drawSide, 'timeline-view': drawTimeline,
@@ -55,6 +58,7 @@ async function startPage() {
     fitCanvases();
     bindControls();
     bindEditors();
+    bindLiveControls();
     onStateChange(drawPage);
     const frame = addressFrame(); // before the first draw writes the address
     const preload = preloadedTexts();
@@ -67,6 +71,7 @@ async function startPage() {
     seekIndex(frame === null ? 0 : indexOfFrame(frame));
     performance.mark('vorthmere:drawn');
     window.addEventListener('resize', () => { fitCanvases(); drawPage(); });
+    if (location.hash === '#live') toggleLive();
 }
 
 // Plays the texts (null or absent: the built-in session, the session's [settings]); resolves to
@@ -87,11 +92,14 @@ function startFailed(error) {
     throw error;
 }
 
+// While a drive runs, frames, rows and the log are the whole drive's so far, not the view's.
+const shownPlay = () => (pageState.live ? pageState.live.drive : pageState.play);
+
 window.vorthmere = {
     ready: startPage().catch(startFailed),
     play: playForScript,
-    frames: () => pageState.play.frames.slice(),
-    row: (n) => pageState.play.rows[Number(n) - pageState.play.frames[0].frame],
+    frames: () => shownPlay().frames.slice(),
+    row: (n) => shownPlay().rows[Number(n) - (shownPlay().frames[0]?.frame ?? 0)],
     seek: (n) => {
         stopPlayback();
         seekIndex(indexOfFrame(n));
@@ -102,5 +110,20 @@ window.vorthmere = {
         return pageState.play.frames[pageState.cursor].frame;
     },
     report: () => pageState.play.report,
-    log: () => pageState.play.log,
+    log: () => (pageState.live ? driveLog(pageState.live.drive) : pageState.play.log),
+    // Live mode: live() starts a drive with what the editors hold and resolves to whether it
+    // started; stop() ends it and returns its session text, as recording() does from then on.
+    live: async () => {
+        await window.vorthmere.ready;
+        if (!pageState.live) toggleLive();
+        return Boolean(pageState.live);
+    },
+    stop: () => {
+        const text = stopLive();
+        showDriveState();
+        return text;
+    },
+    recording: () => liveRecording(),
+    // Each live frame's time from reading the inputs to the views drawn, in ms (for the timed script).
+    liveTimings: () => (pageState.live ?? {timings: []}).timings.slice(),
 };

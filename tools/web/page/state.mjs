@@ -9,6 +9,8 @@ export const pageState = {
     playing: false,     // playback running: setPlaying
     speed: 1,           // playback speed, 0.25 to 4: setSpeed
     anchor: null,       // {time, index} playback counts from: setPlaying, setSpeed, showPlay
+    live: null,         // the drive in progress (live.mjs's record of it), or null: showLive
+    recording: null,    // the session text of the last drive stopped: stopLive
     iniOwn: false,      // the settings editor holds a file of its own, not the session's [settings]:
                         // editors.mjs, when a text is typed, dropped, picked or played
 };
@@ -67,5 +69,16 @@ export function showPlay(play) {
     pageState.refused = null;
     pageState.cursor = frame ? indexOfFrame(frame.frame) : 0;
     if (pageState.playing) pageState.anchor.index = pageState.cursor;
+    stateChanged();
+}
+
+// A live frame: the drive's view replaces the play, and the cursor is on its newest frame. Called
+// with null when the drive ends.
+export function showLive(live, view) {
+    pageState.live = live;
+    if (!view) return;
+    pageState.play = view;
+    pageState.refused = null;
+    pageState.cursor = view.frames.length - 1;
     stateChanged();
 }

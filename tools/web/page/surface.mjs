@@ -65,11 +65,12 @@ export const characterBox = {length: 0.35, width: 0.55, height: 1.8};
 // What a view draws the same for every frame of a play (a grid, whole series) is drawn once into
 // a layer kept with the play, and copied under each frame, as uPlot keeps its series under its
 // cursor. `draw(context)` must depend only on the play and the canvas's size. Without
-// OffscreenCanvas (under Node) it draws straight onto the context.
+// OffscreenCanvas (under Node), and for a live drive's view (a new play every frame), it draws
+// straight onto the context.
 const backdropLayers = new WeakMap();
 
 export function drawBackdrop(context, play, name, draw) {
-    if (typeof OffscreenCanvas === 'undefined') {
+    if (typeof OffscreenCanvas === 'undefined' || play.live) {
         draw(context);
         return;
     }
