@@ -3,7 +3,9 @@
 // page's rows exactly.
 import {test, before, after} from 'node:test';
 import assert from 'node:assert/strict';
-import {launchBrowser, openPage, waitUntil, waitFrames, holdKeys, driveRows} from './browser.mjs';
+import {launchBrowser, openPage, waitUntil, waitFrames, holdKeys, driveRows, screenshotDir} from './browser.mjs';
+import {mkdirSync} from 'node:fs';
+import {join} from 'node:path';
 import {linuxPlay, scratchFile} from './linux_sim.mjs';
 
 let browser;
@@ -89,6 +91,8 @@ test('a controller\'s right stick steers the look', async () => {
     await waitFrames(page, 20);
     const after = Number(field(await lastRow(page), 'heading'));
     assert.ok(Math.abs(after - before) > 1, `the stick turns the view (${before} to ${after})`);
+    mkdirSync(screenshotDir, {recursive: true});
+    await page.locator('#pad-view').screenshot({path: join(screenshotDir, 'pad-view.png')});
     const rows = await stopAndReplay(page, 'controller drive');
     assert.match(rows.join('\n'), /look 1 0/);
     assert.deepEqual(problems, []);

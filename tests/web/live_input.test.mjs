@@ -58,3 +58,18 @@ test('mouse movement and a controller\'s sticks and buttons become the game inpu
 test('texts are written so that TOML reads them back the same', () => {
     assert.equal(tomlString('a "b"\\c\n\t\x7f\x01'), '"a \\"b\\"\\\\c\\n\\t\\u007f\\u0001"');
 });
+
+test('the controller panel puts each stick\'s dot where it is pushed', async () => {
+    const {drawPad} = await import('../../tools/web/page/pad_view.mjs');
+    const {recordingContext} = await import('./recording_context.mjs');
+    const context = recordingContext(720, 150);
+    const buttons = Array.from({length: 17}, (_, i) => ({pressed: i === 5}));
+    drawPad(context, {id: 'pad', axes: [0, -1, 1, 0], buttons});
+    const arcs = context.drawn.filter((d) => d.kind === 'arc').map((d) => d.numbers.slice(0, 3));
+    const radius = 37.5, y = 83, left = 16 + radius, right = 720 - 16 - radius; // the sticks' centres
+    assert.deepEqual(arcs, [[left, y, radius], [left, y - radius, 4], [right, y, radius], [right + radius, y, 4]],
+        'the left stick pushed up, the right one pushed right');
+    const empty = recordingContext(720, 150);
+    drawPad(empty, null);
+    assert.equal(empty.drawn.filter((d) => d.kind === 'arc').length, 0, 'no controller, no sticks');
+});

@@ -28,28 +28,28 @@ function fillEditors(play) {
 // An emptied settings editor goes back to the session's [settings]. During a drive the settings
 // editor is the game's folder: its text is written as Vorthmere.ini at the next frame, and the
 // session's editor waits for the drive to end.
-function replayEditors() {
+function replayEditors(changed) {
     clearTimeout(replayTimer);
     replayTimer = null;
     const ini = document.getElementById('ini-text').value;
     if (pageState.live) {
-        queueSettings(ini);
+        if (changed === 'ini-text') queueSettings(ini);
         return;
     }
     const own = pageState.iniOwn && ini !== '';
     replayTexts(document.getElementById('session-text').value, own ? ini : undefined);
 }
 
-function scheduleReplay() {
+function scheduleReplay(changed) {
     clearTimeout(replayTimer);
-    replayTimer = setTimeout(replayEditors, replayDelay);
+    replayTimer = setTimeout(() => replayEditors(changed), replayDelay);
 }
 
 function loadInto(textarea, file) {
     file.text().then((text) => {
         textarea.value = text;
         if (textarea.id === 'ini-text') pageState.iniOwn = true;
-        replayEditors();
+        replayEditors(textarea.id);
     });
 }
 
@@ -57,7 +57,7 @@ function bindEditor(textareaId, pickerId) {
     const textarea = document.getElementById(textareaId), picker = document.getElementById(pickerId);
     textarea.addEventListener('input', () => {
         if (textareaId === 'ini-text') pageState.iniOwn = true;
-        scheduleReplay();
+        scheduleReplay(textareaId);
     });
     textarea.addEventListener('dragover', (event) => event.preventDefault());
     textarea.addEventListener('drop', (event) => {

@@ -5,6 +5,7 @@ import {pageState, showLive, showPlay} from './state.mjs';
 import {stopPlayback} from './playback.mjs';
 import {startDrive, driveFrame, driveReport, driveLog, finishDrive} from '../player.mjs';
 import {freshInput, keyDown, keyUp, gameInputs, readPad, frameEvents} from './live_input.mjs';
+import {drawPad} from './pad_view.mjs';
 
 const shownFrames = 600; // the views show the last ten seconds of a drive
 const longestFrames = 600 * 60;
@@ -45,7 +46,8 @@ function liveView(live) {
     const drive = live.drive, from = Math.max(0, drive.frames.length - shownFrames);
     const rows = drive.rows.slice(from), frames = drive.frames.slice(from);
     const events = live.marks.filter((m) => m.frame >= frames[0].frame);
-    return {ok: true, live: true, header: drive.header, rows, frames, events, calls: drive.calls, report: live.report,
+    return {ok: true, live: true, header: drive.header, rows, frames, events, calls: drive.calls,
+        report: live.report,
         log: live.log, exitStatus: 0, summary: `live: frame ${drive.frames.length - 1}`, violations: [],
         sessionText: drive.sessionText, iniText: drive.iniText};
 }
@@ -59,19 +61,39 @@ function markOf(row, frame) {
 // One frame: the inputs read, the frame played with them, the views drawn.
 function playLiveFrame(live) {
     const start = performance.now(), drive = live.drive, frame = drive.frames.length;
-    const text = frameEvents(live.input, frame, gameInputs(live.input, readPad()), live.settings);
+    const pad = readPad();
+    const text = frameEvents(live.input, frame, gameInputs(live.input, pad), live.settings);
     const settingsWritten = live.settings !== undefined;
     live.settings = undefined;
-    if (text) live.events.push(text);
     const status = driveFrame(drive, text ? `events = [${text}]` : '');
-    if (status !== 0) return false;
+    if (status !== 0) {
+        live.refusal = drive.errors.length ? drive.errors : ['the script entry returned'];
+        return false;
+    }
+    if (text) live.events.push(text); // only what was played is kept
     const mark = markOf(drive.rows[frame], frame);
     if (mark) live.marks.push(mark);
     if (settingsWritten) live.report = driveReport(drive);
     if (frame % 30 === 0 || mark) logNow(live);
     showLive(live, liveView(live));
+    showPad(pad);
     live.timings.push(performance.now() - start);
     return frame + 1 < longestFrames;
+}
+
+// The controller's panel, shown while driving.
+let padContext = null;
+function showPad(pad) {
+    const canvas = document.getElementById('pad-view');
+    if (canvas.hidden) {
+        canvas.hidden = false;
+        const ratio = window.devicePixelRatio || 1;
+        canvas.width = Math.max(1, Math.round(canvas.clientWidth * ratio));
+        canvas.height = Math.max(1, Math.round(canvas.clientHeight * ratio));
+        padContext = canvas.getContext('2d');
+        padContext.setTransform(ratio, 0, 0, ratio, 0, 0);
+    }
+    drawPad(padContext, pad);
 }
 
 function liveStep() {
@@ -103,6 +125,7 @@ export function stopLive() {
     pageState.recording = text;
     showLive(null);
     showPlay(play);
+    if (live.refusal) showPlay({ok: false, errors: live.refusal}); // why the drive ended
     document.getElementById('session-text').value = text;
     return text;
 }
@@ -113,6 +136,9 @@ export function liveRecording() {
 
 export function liveKeyDown(event) { keyDown(pageState.live.input, event); }
 export function liveKeyUp(event) { keyUp(pageState.live.input, event); }
+// A page that loses focus hears no more key releases: the game inputs let go, as a pad put down.
+// The plug-in's keys keep their last message, as in the game when its window loses focus.
+export function liveBlur() { if (pageState.live) pageState.live.input.down.clear(); }
 export function liveMouse(dx, dy) {
     const mouse = pageState.live.input.mouse;
     mouse[0] += dx;

@@ -1,7 +1,7 @@
 // Live mode's controls: the Drive button, the keys and the mouse while a drive runs (they go to
 // the drive, not to the browser or the cursor keys), and the saved session.
 import {pageState} from './state.mjs';
-import {startLive, stopLive, liveRecording, liveKeyDown, liveKeyUp, liveMouse} from './live.mjs';
+import {startLive, stopLive, liveRecording, liveKeyDown, liveKeyUp, liveMouse, liveBlur} from './live.mjs';
 
 // Keys typed into an editor stay there; every other key is the drive's.
 function forDrive(event) {
@@ -34,6 +34,7 @@ export function bindLiveControls() {
     // Capturing, so that the cursor keys' own handling never sees a drive's keys.
     window.addEventListener('keydown', (event) => driveKey(event, true), true);
     window.addEventListener('keyup', (event) => driveKey(event, false), true);
+    window.addEventListener('blur', liveBlur);
     document.getElementById('drive-button').addEventListener('click', (event) => {
         toggleLive();
         event.target.blur(); // Space and Enter are the drive's now, not the button's

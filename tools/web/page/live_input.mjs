@@ -20,7 +20,7 @@ export const padMap = {
     held: {4: 'look_behind', 5: 'target', 6: 'aim'},
     toggled: {2: 'scope', 0: 'horse', 1: 'wagon'},
     pressed: {3: 'distance'},
-    weapon: {12: 'none', 13: 'long', 14: 'short', 15: 'both'},
+    weapon: {12: 'none', 13: 'long', 14: 'short', 15: 'both'}, // d-pad up, down, left, right
 };
 
 const deadZone = 0.15;

@@ -79,6 +79,7 @@ async function startPage() {
 // session could not be used.
 async function playForScript({session, ini} = {}) {
     await window.vorthmere.ready;
+    if (pageState.live) window.vorthmere.stop(); // a play replaces the drive, kept as a play first
     const play = replayTexts(session ?? undefined, ini ?? undefined);
     if (!play.ok) throw new Error(play.errors.join('\n'));
     return play.summary;
