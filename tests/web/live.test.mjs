@@ -3,7 +3,8 @@
 // page's rows exactly.
 import {test, before, after} from 'node:test';
 import assert from 'node:assert/strict';
-import {launchBrowser, openPage, waitUntil, waitFrames, holdKeys, driveRows, screenshotDir} from './browser.mjs';
+import {launchBrowser, openPage, waitUntil, waitFrames, holdKeys, driveRows, screenshotDir}
+    from './browser.mjs';
 import {mkdirSync} from 'node:fs';
 import {join} from 'node:path';
 import {linuxPlay, scratchFile} from './linux_sim.mjs';
@@ -48,6 +49,10 @@ test('a keyboard drive switches the camera as in the game and replays natively',
     assert.equal(field(await lastRow(page), 'mode'), 'off');
     const rows = await stopAndReplay(page, 'keyboard drive');
     assert.ok(rows.some((r) => field(r, 'mode') === 'on'));
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('#save-drive')]);
+    const saved = Buffer.concat(await (await download.createReadStream()).toArray()).toString('utf8');
+    const recording = await page.evaluate(() => window.vorthmere.recording());
+    assert.equal(saved, recording, 'Save session writes the recording');
     // After stop the drive is a play: seek and the readout work on it.
     assert.equal(await page.evaluate((n) => window.vorthmere.seek(n), 3), 3);
     assert.equal(await page.evaluate(() => document.getElementById('row').textContent), rows[3]);
