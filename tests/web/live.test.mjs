@@ -80,6 +80,23 @@ test('a settings file edited during a drive applies at the next Ctrl+Z', async (
     assert.deepEqual(problems, []);
 });
 
+test('the mouse steers the look once the camera eye holds the pointer', async () => {
+    const {page, problems} = await openPage(browser.context, {hash: '#live'});
+    await holdKeys(page, ['Control', 'z']);
+    await waitUntil(page, () => window.vorthmere.log().includes('Camera on'));
+    await page.locator('#eye-view').click();
+    await waitUntil(page, () => document.pointerLockElement?.id === 'eye-view');
+    const before = Number(field(await lastRow(page), 'heading'));
+    for (let x = 0; x < 10; x++) {
+        await page.mouse.move(500 + 20 * x, 300);
+        await waitFrames(page, 1);
+    }
+    const after = Number(field(await lastRow(page), 'heading'));
+    assert.ok(Math.abs(after - before) > 1, `the mouse turns the view (${before} to ${after})`);
+    await stopAndReplay(page, 'mouse drive');
+    assert.deepEqual(problems, []);
+});
+
 // A controller whose right stick is pushed right, from the start.
 function injectPad() {
     const pad = {connected: true, index: 0, id: 'synthetic', mapping: 'standard',
