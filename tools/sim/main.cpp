@@ -136,9 +136,23 @@ int report(const Options& o, const sim::RunResult& result, const sim::Session& s
     return written ? 0 : 2;
 }
 
+// A folder given by --workdir is played as it is: a session that would write its Vorthmere.ini
+// (a kept drive's settings_file) would overwrite a player's own file, so it is refused.
+bool writesSettingsFile(const sim::Session& session) {
+    for (const sim::SessionEvent& event : session.events)
+        if (event.settingsFile) return true;
+    return false;
+}
+
 int playSession(Options o) {
     const std::optional<sim::Session> session = loadSession(o);
     if (!session) return 2;
+    if (!o.workdir.empty() && writesSettingsFile(*session)) {
+        std::cerr
+            << "vorthmere-sim: the session writes Vorthmere.ini (settings_file), and --workdir plays its "
+               "folder as it is; play it without --workdir\n";
+        return 2;
+    }
     const sim::LoadedLibrary library = sim::loadPluginLibrary(absolute(o.library));
     if (!library.dllMain) {
         std::cerr << "vorthmere-sim: " << library.error << "\n";
