@@ -11,17 +11,17 @@ namespace {
 bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 
 // inih's view of a line: past a UTF-8 byte-order mark on line 1, without white space at either end.
-std::string trimmedText(const IniLine& line) {
+std::string_view trimmedText(const IniLine& line) {
     size_t from = line.number == 1 && line.text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
     size_t to = line.text.size();
     while (from < to && isSpace(line.text[from])) ++from;
     while (to > from && isSpace(line.text[to - 1])) --to;
-    return line.text.substr(from, to - from);
+    return std::string_view(line.text).substr(from, to - from);
 }
 
 // The name of a "[section]" line as inih takes it, or false when inih rejects the header: the
 // closing bracket must come before any inline comment (a ";" after white space).
-bool sectionName(const std::string& trimmed, std::string& name) {
+bool sectionName(std::string_view trimmed, std::string& name) {
     bool wasSpace = false;
     for (size_t k = 1; k < trimmed.size(); ++k) {
         if (trimmed[k] == ']') {
@@ -37,7 +37,7 @@ bool sectionName(const std::string& trimmed, std::string& name) {
 // A line's kind by inih's own order of tests: comments first, then continuations, headers and
 // keys (those inih handed over); anything else inih skipped.
 IniLineKind lineKind(IniLine& line, bool afterKey, bool handled) {
-    const std::string trimmed = trimmedText(line);
+    const std::string_view trimmed = trimmedText(line);
     if (trimmed.empty()) return IniLineKind::blank;
     if (trimmed[0] == ';' || trimmed[0] == '#') return IniLineKind::comment;
     if (afterKey && isSpace(line.text[0])) return IniLineKind::continuation;

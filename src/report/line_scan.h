@@ -13,6 +13,9 @@
 
 // The report lists this many warnings in full and counts the rest.
 constexpr size_t listedWarningLimit = 50;
+// This many unknown keys of a read get the setting nearest to them named ("did you mean"); a
+// file with more is not a few misspellings, and the search is the dearest part of a report.
+constexpr size_t suggestedKeyLimit = 5;
 
 enum class IniLineKind { blank, comment, section, key, continuation, skipped };
 
@@ -30,6 +33,7 @@ struct IniLine {
 struct LineWarnings {
     std::vector<std::string> listed;
     size_t unlisted = 0;
+    size_t suggestions = 0; // unknown keys that were given a nearest setting
     // Listed warnings of a key given again, with the key's row: they end with the value read,
     // which only the end of the read settles.
     std::vector<std::pair<size_t, size_t>> repeats;

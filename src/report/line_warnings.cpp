@@ -46,7 +46,9 @@ void outsideConfigWarning(LineWarnings& w, const IniLine& line) {
 
 void unknownKeyWarning(LineWarnings& w, const IniLine& line) {
     if (!listable(w)) return;
-    const std::string nearest(nearestSetting(line.name));
+    const bool suggest = w.suggestions < suggestedKeyLimit;
+    const std::string nearest(suggest ? nearestSetting(line.name) : std::string_view());
+    w.suggestions += suggest;
     w.listed.push_back(at(line.number) + "unknown key " + quoted(line.name) + " is ignored" +
                        (nearest.empty() ? "" : "; did you mean " + nearest + "?"));
 }
