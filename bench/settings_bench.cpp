@@ -3,7 +3,7 @@
 // start: the values, the report and the log lines. Each file lies in a folder of its own as
 // Vorthmere.ini, and each reading runs in a fresh process of this program, so its peak resident
 // memory (getrusage) is its own; memory is the growth beyond the same reading of an empty file.
-// Times are the fastest of three reads. The program reports; it fails nothing.
+// Times are the fastest of five reads. The program reports; it fails nothing.
 #include "settings/settings.h"
 #include "shell/plugin_log.h"
 #include "shell/settings_read.h"
@@ -79,10 +79,10 @@ struct Reading {
     long peakKiB = 0;
 };
 
-// In the child: reads the working folder's Vorthmere.ini three times one way, prints the figures.
+// In the child: reads the working folder's Vorthmere.ini five times one way, prints the figures.
 int readOnce(const std::string& how) {
     double best = 1e9;
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < 5; ++run) {
         const auto start = std::chrono::steady_clock::now();
         if (how == "inireader") {
             const INIReader reader(settingsFileName);

@@ -114,11 +114,28 @@ void watchPiece(FileStream& s, const char* piece, int size) {
     }
 }
 
+// Plain ASCII in the middle of a line that holds no NUL needs no check: copied straight from
+// the buffer, as long as it fits the piece.
+size_t copyPlainBytes(FileStream& s, char* piece, size_t length, size_t room) {
+    if (s.lineHasNul || s.utf8.remaining > 0) return length;
+    while (length < room && s.next < s.end) {
+        const unsigned char byte = static_cast<unsigned char>(s.buffer[s.next]);
+        if (byte >= 0x80 || byte == '\n' || byte == 0) break;
+        piece[length++] = static_cast<char>(byte);
+        ++s.next;
+        ++s.lineBytes;
+    }
+    return length;
+}
+
 // fgets over the file as inih should see it: up to the line break or size - 1 characters.
 char* readPiece(char* piece, int size, void* stream) {
     auto& s = *static_cast<FileStream*>(stream);
+    const size_t room = static_cast<size_t>(size > 0 ? size - 1 : 0);
     size_t length = 0;
-    while (length + 1 < static_cast<size_t>(size)) {
+    while (length < room) {
+        length = copyPlainBytes(s, piece, length, room);
+        if (length == room) break;
         const int byte = nextByte(s);
         if (byte == EOF) break;
         if (!keepByte(s, byte)) continue;
@@ -134,7 +151,8 @@ char* readPiece(char* piece, int size, void* stream) {
 // What INIReader's own handler does for the twelve keys in [Config], case ignored in both names.
 int storeValue(void* user, const char* section, const char* name, const char* value) {
     auto& s = *static_cast<FileStream*>(user);
-    for (size_t i = 0; i < settingRowCount && sameName(section, settingsSection); ++i) {
+    const bool inConfig = sameName(section, settingsSection);
+    for (size_t i = 0; inConfig && i < settingRowCount; ++i) {
         if (!sameName(name, settingRows[i].key)) continue;
         KeyText& key = s.file->keys[i];
         if (!key.text.empty()) key.text += '\n';
