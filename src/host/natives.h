@@ -41,9 +41,6 @@ constexpr int32_t suppressionValueA = 1;       // argument of suppressionCallA
 constexpr int32_t suppressionValueB = 0;       // argument of suppressionCallB
 constexpr int32_t switchOn = 1, switchOff = 0; // cameraActiveSwitch and useScriptedView
 
-// The last four slots of a rotation, a pointing offset or a second point: three floats and an int.
-inline void pushVector3AndFlag(float x, float y, float z, int32_t flag) { pushNativeArgs(x, y, z, flag); }
-
 // Scripted cameras.
 inline int32_t createCameraWithPose(float posX, float posY, float posZ, float rotX, float rotY, float rotZ,
                                     float fov) {
@@ -61,10 +58,7 @@ inline Vector3 cameraRotation(int32_t camera, int32_t order) {
     return invokeNative<Vector3>(0x9BF96B57254E7889, camera, order);
 }
 inline void orientCamera(int32_t camera, float x, float y, float z, int32_t order) {
-    nativeInit(0x63DFA6810AD78719);
-    pushNativeArgs(camera);
-    pushVector3AndFlag(x, y, z, order);
-    finishNative<void>();
+    invokeNative<void>(0x63DFA6810AD78719, camera, x, y, z, order);
 }
 inline Vector3 cameraPosition(int32_t camera) { return invokeNative<Vector3>(0x6B12F11C2A9F0344, camera); }
 inline void setCameraPosition(int32_t camera, float x, float y, float z) {
@@ -77,10 +71,7 @@ inline void applyCameraPose(int32_t camera, float posX, float posY, float posZ, 
 }
 inline void applyCameraFov(int32_t camera, float fov) { invokeNative<void>(0x27666E5988D9D429, camera, fov); }
 inline void lockCameraOnEntity(int32_t camera, int32_t entity) {
-    nativeInit(0xFC2867E6074D3A61);
-    pushNativeArgs(camera, entity);
-    pushVector3AndFlag(0.0f, 0.0f, 0.0f, 1);
-    finishNative<void>();
+    invokeNative<void>(0xFC2867E6074D3A61, camera, entity, 0.0f, 0.0f, 0.0f, 1);
 }
 inline void releaseCameraLock(int32_t camera) { invokeNative<void>(0xCA1B30A3357C71F1, camera); }
 
@@ -137,10 +128,7 @@ inline int32_t slopeExclusionTest(int32_t entity) {
 inline float entitySlopeAngle(int32_t entity) { return invokeNative<float>(0xEF355ABEFF7F5005, entity); }
 inline float slopeFactor(float angle) { return invokeNative<float>(0x0BADBFA3B172435F, angle); }
 inline float pointDistance(float ax, float ay, float az, float bx, float by, float bz) {
-    nativeInit(0x0BE7F4E3CDBAFB28);
-    pushNativeArgs(ax, ay, az);
-    pushVector3AndFlag(bx, by, bz, 1);
-    return finishNative<float>();
+    return invokeNative<float>(0x0BE7F4E3CDBAFB28, ax, ay, az, bx, by, bz, 1);
 }
 
 // Aiming, scope and weapons.

@@ -19,11 +19,14 @@ void keyMessageHandler(uint32_t virtualKey, uint16_t, uint8_t, int32_t, int32_t 
 }
 
 // The elapsed time is taken modulo 2^32, so a key pressed just before the tick counter
-// wraps stays held across the wrap.
+// wraps stays held across the wrap. The key's tick is read before the clock, so the clock is
+// never behind it: a message that lands between the two reads is seen at the next test instead
+// of wrapping the difference.
 bool isKeyHeld(uint32_t virtualKey) {
     if (virtualKey >= keyStateCount) return false;
     const KeyState& key = keyStateTable.keys[virtualKey];
-    const uint32_t elapsed = tickCount() - key.tick.load(relaxed);
+    const uint32_t stamped = key.tick.load(relaxed);
+    const uint32_t elapsed = tickCount() - stamped;
     if (elapsed >= keyHoldWindowMs) return false;
     return key.keyUp.load(relaxed) == 0;
 }

@@ -3,10 +3,6 @@
 #include "settings/number_text.h"
 #include "settings/text_match.h"
 
-#include <algorithm>
-#include <numeric>
-#include <vector>
-
 // Written from the Windows virtual-key code table; "Ctrl" before "Control" so that it displays.
 // clang-format off
 const KeyName keyNames[] = {
@@ -79,24 +75,6 @@ std::string_view keyDisplayName(uint32_t code) {
         if (keyNames[i].code == code && !isWindowsName(keyNames[i].name)) return keyNames[i].name;
     }
     return {};
-}
-
-// Short texts get fewer edits, so that "Q" or "?" suggests nothing rather than any letter.
-std::string_view nearestKeyName(std::string_view text) {
-    const std::string_view first = text.substr(0, text.find('\n'));
-    size_t best = std::min<size_t>(2, first.size() / 2) + 1; // a suggestion needs fewer edits than this
-    std::string_view nearest;
-    for (size_t i = 0; i < keyNameCount; ++i) {
-        const std::string_view name = keyNames[i].name;
-        const size_t lengths = std::max(first.size(), name.size()) - std::min(first.size(), name.size());
-        if (lengths >= best) continue; // needs too many inserts already
-        const size_t distance = editDistance(first, name);
-        if (distance < best) {
-            best = distance;
-            nearest = name;
-        }
-    }
-    return nearest;
 }
 
 std::string combinationName(uint32_t first, uint32_t second) {

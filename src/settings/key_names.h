@@ -30,9 +30,5 @@ std::optional<uint32_t> keyCodeFromText(const char* text);
 // included.
 std::string_view keyDisplayName(uint32_t code);
 
-// The known name closest to an unknown one, case ignored ("Ctlr" gives "Ctrl"); empty when no
-// name is within a couple of edits.
-std::string_view nearestKeyName(std::string_view text);
-
 // A combination as players write it: "Ctrl+Z", or the code where a key has no short name.
 std::string combinationName(uint32_t first, uint32_t second);

@@ -10,8 +10,6 @@
 #include <string>
 #include <variant>
 
-class INIReader;
-
 // Where a value is stored: key codes unsigned, other integers signed, reals as float.
 using SettingField = std::variant<uint32_t Settings::*, int32_t Settings::*, float Settings::*>;
 
@@ -27,7 +25,5 @@ extern const size_t settingRowCount;
 
 bool isRealSetting(const SettingRow& row);
 
-// The raw value text of a key, "" when absent; joined repeats are separated by newlines.
-std::string settingText(const INIReader& reader, const SettingRow& row);
-// Converts the key's text and stores it, or the default, into its field.
-void applySetting(const INIReader& reader, const SettingRow& row);
+// Converts the key's text (as SettingsFile holds it) and stores it, or the default, into its field.
+void applySetting(const std::string& text, const SettingRow& row);

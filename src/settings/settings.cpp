@@ -1,11 +1,8 @@
 #include "settings/settings.h"
 
-#include "settings/ini_scan.h"
 #include "settings/key_names.h"
 #include "settings/setting_rows.h"
-#include "settings/settings_report.h"
-
-#include <INIReader.h>
+#include "settings/settings_file.h"
 
 Settings settings;
 
@@ -28,12 +25,7 @@ const size_t settingRowCount = sizeof(settingRows) / sizeof(settingRows[0]);
 
 bool isRealSetting(const SettingRow& row) { return std::holds_alternative<float Settings::*>(row.field); }
 
-std::string settingText(const INIReader& reader, const SettingRow& row) {
-    return reader.Get(settingsSection, row.key, "");
-}
-
-void applySetting(const INIReader& reader, const SettingRow& row) {
-    const std::string text = settingText(reader, row);
+void applySetting(const std::string& text, const SettingRow& row) {
     if (isRealSetting(row)) {
         const double value = realFromText(text.c_str()).value_or(row.fallback);
         settings.*std::get<float Settings::*>(row.field) = static_cast<float>(value);
@@ -48,20 +40,19 @@ void applySetting(const INIReader& reader, const SettingRow& row) {
         integerFromText(text.c_str()).value_or(static_cast<int32_t>(row.fallback));
 }
 
-namespace {
-// A file that cannot be opened leaves the reader empty, so every key takes its default. The
-// reader parses the text read here, in which no line holds a NUL byte (see readSettingsFile).
-void readSettings(bool reloading) {
-    const SettingsFile file = readSettingsFile(settingsFileName);
-    const INIReader reader(file.text.data(), file.text.size());
+SettingsFile readSettings(const char* path, bool reloading, const IniLineWatcher* watcher) {
+    SettingsFile file = readSettingsFile(path, watcher);
     for (size_t i = 0; i < settingRowCount; ++i) {
         if (reloading && !settingRows[i].reloaded) continue;
-        applySetting(reader, settingRows[i]);
+        applySetting(file.keys[i].text, settingRows[i]);
     }
-    settingsReport = reportSettingsRead(settingsFileName, file, reader, reloading);
+    return file;
 }
-} // namespace
 
-void loadSettings() { readSettings(false); }
+SettingsFile loadSettings(const IniLineWatcher* watcher) {
+    return readSettings(settingsFileName, false, watcher);
+}
 
-void reloadSettings() { readSettings(true); }
+SettingsFile reloadSettings(const IniLineWatcher* watcher) {
+    return readSettings(settingsFileName, true, watcher);
+}

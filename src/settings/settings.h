@@ -3,6 +3,8 @@
 // reloadSettings, read in the script context for the life of the process.
 #pragma once
 
+#include "settings/settings_file.h"
+
 #include <cstdint>
 
 struct Settings {
@@ -27,7 +29,11 @@ constexpr const char* settingsFileName = "Vorthmere.ini";
 // The section all keys live in.
 constexpr const char* settingsSection = "Config";
 
-// Reads all twelve keys.
-void loadSettings();
+// Reads the file by this name into the record: every key, or at a reload every key but
+// enable_on_default. A file that cannot be opened gives every key its default. Returns what was
+// read, for whoever describes it; the watcher (may be null) sees every line on the way.
+SettingsFile readSettings(const char* path, bool reloading, const IniLineWatcher* watcher);
+// Reads all twelve keys from settingsFileName.
+SettingsFile loadSettings(const IniLineWatcher* watcher = nullptr);
 // Reads every key but enable_on_default again, before a switch-on by the enable combination.
-void reloadSettings();
+SettingsFile reloadSettings(const IniLineWatcher* watcher = nullptr);

@@ -10,6 +10,7 @@
 #include "settings/key_names.h"
 #include "settings/settings.h"
 #include "shell/plugin_log.h"
+#include "shell/settings_read.h"
 
 namespace {
 constexpr uint32_t onPassWaitMs = 0;  // one on pass per game frame
@@ -24,7 +25,7 @@ bool combinationHeld(uint32_t firstKey, uint32_t secondKey) {
 void testEnableCombination() {
     const uint32_t first = settings.enableKey1, second = settings.enableKey2;
     if (!combinationHeld(first, second)) return;
-    reloadSettings();
+    readSettingsAndReport(true);
     logSettingsReload();
     activateCamera();
     logEvent("Camera on: the enable combination " + combinationName(first, second));

@@ -1,6 +1,6 @@
 #include "shell/plugin_log.h"
 
-#include "settings/settings_report.h"
+#include "report/settings_report.h"
 
 #include <vorthmere_version.h>
 

@@ -1,11 +1,11 @@
 #include "shell/script_entry.h"
 
-#include "settings/settings.h"
 #include "shell/mode_controller.h"
 #include "shell/plugin_log.h"
+#include "shell/settings_read.h"
 
 void scriptEntry() {
-    loadSettings();
+    readSettingsAndReport(false);
     startLog();
     runModeController();
 }

@@ -1,11 +1,11 @@
 // --check-ini agrees with the loaded plug-in: for each file, a probe session plays against the
 // real library with that file, driven by the values the check reports (the key combinations it
 // names switch the camera on and off), and what the camera does must match those values.
+#include "check_ini.h"
 #include "fresh_process.h"
 #include "native_catalogue.h"
 #include "plugin_library.h"
 #include "session.h"
-#include "settings/settings_report.h"
 #include "sim_runner.h"
 #include "standin_host.h"
 #include "work_folder.h"

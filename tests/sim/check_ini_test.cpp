@@ -1,7 +1,7 @@
 // --check-ini: the value the plug-in would use for each key, where it comes from, and the exit
 // status the report gives.
 #include "check_ini.h"
-#include "settings/settings_report.h"
+#include "report/settings_report.h"
 
 #include <gtest/gtest.h>
 

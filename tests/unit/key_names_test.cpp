@@ -1,5 +1,6 @@
 // Key names in the key-code settings: which texts name a key, that a text beginning a number is
 // always that number, the names shown for codes and the names suggested for misspellings.
+#include "report/name_match.h"
 #include "settings/key_names.h"
 
 #include <gtest/gtest.h>

@@ -83,6 +83,36 @@ TEST(KeyState, LaterMessagesReplaceEarlierOnes) {
     }
 }
 
+// A message that lands after the test has read the key's tick and while it reads the clock (the
+// clock says `now`, the message is stamped a tick later): the test times the message before, so
+// the elapsed time never wraps, and the next test times the new one.
+TEST(KeyState, MessageBetweenTheTwoReadsIsSeenAtTheNextTest) {
+    struct Case {
+        const char* situation;
+        uint32_t key;
+        int32_t earlierKeyUp; // the message 10 ms before the test
+        int32_t landingKeyUp; // the message that lands during the clock read
+        bool heldNow, heldNext;
+    };
+    const Case cases[] = {
+        {"auto-repeat of a held key", 140, 0, 0, true, true},
+        {"press of a released key", 141, 1, 0, true, true},
+        {"release of a held key", 142, 0, 1, false, false},
+    };
+    constexpr uint32_t now = 50000;
+    for (const Case& c : cases) {
+        standin::setTickCount(now - 10);
+        message(c.key, c.earlierKeyUp);
+        standin::setTickCount(now);
+        standin::atNextTickRead([&c] {
+            standin::advanceTicks(1);
+            message(c.key, c.landingKeyUp);
+        });
+        EXPECT_EQ(isKeyHeld(c.key), c.heldNow) << c.situation;
+        EXPECT_EQ(isKeyHeld(c.key), c.heldNext) << c.situation << ", next test";
+    }
+}
+
 // No message for it yet: the key starts released, whatever the clock reads.
 TEST(KeyState, KeyWithoutAnyMessageIsNeverHeld) {
     constexpr uint32_t untouched = 253;

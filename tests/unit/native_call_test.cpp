@@ -95,34 +95,13 @@ TEST(NativeCall, CallsAreOpenedFilledAndRunInOrderWithoutNesting) {
     standin::setFallbackResponder(
         [](const standin::NativeCall& call, uint64_t* result) { result[0] = call.slotCount; });
     EXPECT_EQ(invokeNative<int32_t>(anyHash, 1, 2, 3), 3);
-    lockCameraOnEntity(4, 5); // opens the call, then adds the shared three floats and flag
+    lockCameraOnEntity(4, 5);
     EXPECT_EQ(pointDistance(1, 2, 3, 4, 5, 6), std::bit_cast<float>(7u));
     orientCamera(9, 1.0f, 2.0f, 3.0f, 2);
     EXPECT_EQ(standin::protocolErrors(), 0u);
     std::vector<uint32_t> slotCounts;
     for (const auto& call : standin::calls()) slotCounts.push_back(call.slotCount);
     EXPECT_EQ(slotCounts, (std::vector<uint32_t>{3, 6, 7, 5}));
-}
-
-TEST(NativeCall, SharedPushStepOpensNoCallOfItsOwn) {
-    struct Case {
-        const char* situation;
-        bool opened;
-        size_t errors;
-    };
-    const Case cases[] = {{"inside an opened call", true, 0}, {"with no call open", false, 4}};
-    for (const Case& c : cases) {
-        standin::reset();
-        if (c.opened) nativeInit(anyHash);
-        pushVector3AndFlag(1.5f, -2.7f, 3.0f, 7);
-        if (c.opened) (void)nativeCall();
-        EXPECT_EQ(standin::protocolErrors(), c.errors) << c.situation;
-        if (!c.opened) continue;
-        ASSERT_EQ(standin::calls().size(), 1u);
-        EXPECT_EQ(standin::calls()[0].slotList(),
-                  (std::vector<uint64_t>{low(1.5f), low(-2.7f), low(3.0f), 7}))
-            << c.situation;
-    }
 }
 
 } // namespace

@@ -27,6 +27,8 @@ struct Host {
     std::atomic<KeyHandler> keyHandler{nullptr};
     std::atomic<uint32_t> ticks{0};
     std::atomic<uint64_t> tickReads{0};
+    std::function<void()> tickAction; // written only while tickActionArmed is false
+    std::atomic<bool> tickActionArmed{false};
 };
 // Never destroyed, since the script thread may still be blocked in it when the process ends.
 Host& host() {
@@ -84,9 +86,23 @@ void advanceTicks(uint32_t ms) { host().ticks.fetch_add(ms, std::memory_order_re
 uint32_t tickCountNow() { return host().ticks.load(std::memory_order_relaxed); }
 uint64_t tickCountReads() { return host().tickReads.load(std::memory_order_relaxed); }
 
+void atNextTickRead(std::function<void()> action) {
+    host().tickAction = std::move(action);
+    host().tickActionArmed.store(true, std::memory_order_release);
+}
+
+// The action is claimed before it runs, so the clock reads inside it (the keyboard handler
+// stamps its message) see a plain clock.
 uint32_t readTickCount() {
-    host().tickReads.fetch_add(1, std::memory_order_relaxed);
-    return tickCountNow();
+    Host& h = host();
+    h.tickReads.fetch_add(1, std::memory_order_relaxed);
+    const uint32_t now = tickCountNow();
+    if (h.tickActionArmed.load(std::memory_order_relaxed) &&
+        h.tickActionArmed.exchange(false, std::memory_order_acq_rel)) {
+        const std::function<void()> action = std::move(h.tickAction);
+        action();
+    }
+    return now;
 }
 
 const std::vector<Registration>& registrations() { return host().registrations; }

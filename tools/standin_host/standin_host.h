@@ -74,6 +74,9 @@ STANDIN_HOST_API void advanceTicks(uint32_t ms);
 STANDIN_HOST_API uint32_t tickCountNow();
 // How often the plug-in has read the clock: every key test reads it once.
 STANDIN_HOST_API uint64_t tickCountReads();
+// Runs the action once, at the plug-in's next clock read, after the time is taken and before it
+// is returned: what a key message landing between two reads of a key test looks like.
+STANDIN_HOST_API void atNextTickRead(std::function<void()> action);
 // The plug-in's GetTickCount: the clock above, counting the read. The Linux library imports it
 // from the program under that name; the Windows simulator points the DLL's import at it.
 STANDIN_HOST_API uint32_t readTickCount();

@@ -1,12 +1,9 @@
-#include "settings/settings_report.h"
+#include "report/settings_report.h"
 
 #include "host/platform.h"
-#include "settings/ini_scan.h"
+#include "report/name_match.h"
+#include "report/settings_warnings.h"
 #include "settings/key_names.h"
-#include "settings/settings_warnings.h"
-#include "settings/text_match.h"
-
-#include <INIReader.h>
 
 #include <cmath>
 #include <cstdio>
@@ -86,14 +83,14 @@ std::string fallbackReason(const SettingRow& row, const std::string& text) {
     return reason;
 }
 
-SettingOutcome outcomeOf(const INIReader& reader, const SettingRow& row, bool read) {
+SettingOutcome outcomeOf(const KeyText& key, const SettingRow& row, bool read) {
     SettingOutcome outcome;
     outcome.row = &row;
     outcome.read = read;
     outcome.value = storedValue(row);
-    outcome.present = reader.HasValue(settingsSection, row.key);
+    outcome.present = key.present;
     if (!read || !outcome.present) return outcome;
-    const std::string text = settingText(reader, row);
+    const std::string& text = key.text;
     outcome.fromFile = converts(row, text);
     if (!outcome.fromFile) outcome.reason = fallbackReason(row, text);
     return outcome;
@@ -105,22 +102,18 @@ void reportFile(SettingsReport& report, const char* path) {
 }
 } // namespace
 
-SettingsReport reportSettingsRead(const char* path, const SettingsFile& file, const INIReader& reader,
+SettingsReport reportSettingsRead(const char* path, const SettingsFile& file, LineScan& scan,
                                   bool reloading) {
+    finishLineScan(scan);
     SettingsReport report;
     reportFile(report, path);
     report.opened = file.opened;
-    for (size_t i = 0; i < settingRowCount; ++i)
-        report.settings.push_back(outcomeOf(reader, settingRows[i], !reloading || settingRows[i].reloaded));
-    addSettingsWarnings(report, file, reader);
+    for (size_t i = 0; i < settingRowCount; ++i) {
+        const bool read = !reloading || settingRows[i].reloaded;
+        report.settings.push_back(outcomeOf(file.keys[i], settingRows[i], read));
+    }
+    addSettingsWarnings(report, file, scan);
     return report;
-}
-
-SettingsReport checkSettingsFile(const char* path) {
-    const SettingsFile file = readSettingsFile(path);
-    const INIReader reader(file.text.data(), file.text.size());
-    for (size_t i = 0; i < settingRowCount; ++i) applySetting(reader, settingRows[i]);
-    return reportSettingsRead(path, file, reader, false);
 }
 
 namespace {
@@ -138,9 +131,12 @@ std::string describeSettings(const SettingsReport& report) {
     std::string text = "Settings: " + report.file + "\n";
     for (const SettingOutcome& s : report.settings) text += outcomeLine(s);
     if (report.warnings.empty()) return text + "No warnings.\n";
-    text += "Warnings (" + std::to_string(report.warnings.size()) + "):\n";
+    const size_t total = report.warnings.size() + report.unlistedWarnings;
+    text += "Warnings (" + std::to_string(total) + "):\n";
     for (const std::string& warning : report.warnings) text += "  - " + warning + "\n";
-    return text;
+    if (report.unlistedWarnings == 0) return text;
+    return text + "  ... and " + std::to_string(report.unlistedWarnings) +
+           " more, not listed (only the first " + std::to_string(listedWarningLimit) + " are)\n";
 }
 
 namespace {
@@ -162,5 +158,7 @@ std::string describeSettingsChanges(const SettingsReport& before, const Settings
     if (text.empty()) text = "  no value changed\n";
     for (const std::string& warning : after.warnings)
         if (!hasWarning(before, warning)) text += "  new warning: " + warning + "\n";
+    if (after.unlistedWarnings > 0)
+        text += "  ... and " + std::to_string(after.unlistedWarnings) + " more warnings, not listed\n";
     return "Settings read again from " + after.file + ":\n" + text;
 }

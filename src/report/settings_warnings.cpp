@@ -1,34 +1,12 @@
-#include "settings/settings_warnings.h"
+#include "report/settings_warnings.h"
 
+#include "report/name_match.h"
 #include "settings/key_names.h"
-#include "settings/text_match.h"
-
-#include <INIReader.h>
 
 #include <cmath>
-#include <map>
 
 namespace {
 std::string at(int line) { return "line " + std::to_string(line) + ": "; }
-
-bool isConfig(const std::string& section) { return sameName(section, settingsSection); }
-
-const SettingRow* knownRow(const std::string& name) {
-    for (size_t i = 0; i < settingRowCount; ++i)
-        if (sameName(name, settingRows[i].key)) return &settingRows[i];
-    return nullptr;
-}
-
-// The setting closest to a misspelt key, within a few edits.
-std::string nearestSetting(const std::string& name) {
-    size_t best = 4;
-    std::string nearest;
-    for (size_t i = 0; i < settingRowCount; ++i) {
-        const size_t distance = editDistance(name, settingRows[i].key);
-        if (distance < best) best = distance, nearest = settingRows[i].key;
-    }
-    return nearest;
-}
 
 void fileWarnings(SettingsReport& report, const SettingsFile& file) {
     if (file.isFolder) {
@@ -53,73 +31,14 @@ void fileWarnings(SettingsReport& report, const SettingsFile& file) {
         report.warnings.push_back(at(file.encodingLine) + "the text is not UTF-8: save the file as UTF-8");
 }
 
-void noConfigWarning(SettingsReport& report, const SettingsFile& file, const std::vector<IniLine>& lines) {
-    if (!file.opened) return;
-    for (const IniLine& line : lines)
-        if (line.kind == IniLineKind::section && isConfig(line.section)) return;
-    report.warnings.push_back("there is no [Config] section, so every setting takes its default: the keys "
-                              "must follow a line that reads [Config]");
-}
-
-void sectionWarning(SettingsReport& report, const IniLine& line) {
-    if (isConfig(line.section)) return;
-    const std::string name = "[" + line.section + "]";
-    const size_t first = line.section.find_first_not_of(" \t");
-    const size_t last = line.section.find_last_not_of(" \t");
-    const bool spaced = first != std::string::npos && isConfig(line.section.substr(first, last - first + 1));
-    if (spaced)
-        report.warnings.push_back(at(line.number) + "section " + name +
-                                  " is not [Config]: white space inside the brackets is part of the name");
-    else if (editDistance(line.section, settingsSection) <= 2)
-        report.warnings.push_back(at(line.number) + "section " + name +
-                                  " is not [Config]; did you mean [Config]?");
-}
-
-// Keys out of place, unknown or given again; `firstLine` remembers where each key first came.
-void keyWarning(SettingsReport& report, const IniLine& line, const INIReader& reader,
-                std::map<std::string, int>& firstLine) {
-    if (!isConfig(line.section)) {
-        const std::string where =
-            line.section.empty() ? "before any section header" : "in section [" + line.section + "]";
-        report.warnings.push_back(at(line.number) + line.name + " is " + where +
-                                  ", not in [Config], so it is ignored");
-        return;
+// The scan's warnings, each repeated key's with the value that the whole read settled.
+void listLineWarnings(SettingsReport& report, const SettingsFile& file, LineWarnings& lines) {
+    for (const auto& [listed, row] : lines.repeats) {
+        const std::string& text = file.keys[row].text;
+        lines.listed[listed] += quoted(text.substr(0, text.find('\n')));
     }
-    const SettingRow* row = knownRow(line.name);
-    if (!row) {
-        const std::string nearest = nearestSetting(line.name);
-        report.warnings.push_back(at(line.number) + "unknown key " + quoted(line.name) + " is ignored" +
-                                  (nearest.empty() ? "" : "; did you mean " + nearest + "?"));
-        return;
-    }
-    const auto [seen, isFirst] = firstLine.emplace(row->key, line.number);
-    if (isFirst) return;
-    const std::string text = settingText(reader, *row);
-    report.warnings.push_back(at(line.number) + row->key + " is given again (first on line " +
-                              std::to_string(seen->second) + "); the value read is " +
-                              quoted(text.substr(0, text.find('\n'))));
-}
-
-void continuationWarning(SettingsReport& report, const IniLine& line) {
-    if (!isConfig(line.section) || !knownRow(line.name)) return;
-    report.warnings.push_back(at(line.number) + "the line is indented, so it continues the value of " +
-                              line.name + "; remove the indentation if it is a key of its own");
-}
-
-void lineWarnings(SettingsReport& report, const std::vector<IniLine>& lines, const INIReader& reader) {
-    std::map<std::string, int> firstLine;
-    for (const IniLine& line : lines) {
-        if (line.kind == IniLineKind::section) sectionWarning(report, line);
-        if (line.kind == IniLineKind::key) keyWarning(report, line, reader, firstLine);
-        if (line.kind == IniLineKind::continuation) continuationWarning(report, line);
-        if (line.kind == IniLineKind::skipped)
-            report.warnings.push_back(at(line.number) + "not a section, key or comment, so it is skipped: " +
-                                      quoted(line.text.substr(0, 60)));
-        if (line.cut)
-            report.warnings.push_back(at(line.number) +
-                                      "longer than 199 characters: only the first 199 are read, the rest is "
-                                      "dropped");
-    }
+    for (std::string& warning : lines.listed) report.warnings.push_back(std::move(warning));
+    report.unlistedWarnings += lines.unlisted;
 }
 
 std::string trimmed(const std::string& text) {
@@ -195,11 +114,12 @@ void fallbackWarning(SettingsReport& report, const SettingOutcome& s) {
                               " is used");
 }
 
-void valueWarnings(SettingsReport& report, const INIReader& reader) {
-    for (const SettingOutcome& s : report.settings) {
+void valueWarnings(SettingsReport& report, const SettingsFile& file) {
+    for (size_t i = 0; i < report.settings.size(); ++i) {
+        const SettingOutcome& s = report.settings[i];
         if (s.read && !s.reason.empty()) fallbackWarning(report, s);
         if (!s.read || !s.fromFile) continue;
-        const std::string text = settingText(reader, *s.row);
+        const std::string& text = file.keys[i].text;
         unreadTextWarning(report, s, text.substr(0, text.find('\n')));
         unusableValueWarning(report, s);
     }
@@ -212,14 +132,22 @@ void combinationWarning(SettingsReport& report) {
         combinationName(settings.enableKey1, settings.enableKey2) +
         "): while they are held the camera switches off and on again every other frame");
 }
+// Everything after the first listedWarningLimit is counted only, wherever it came from.
+void keepListedWarnings(SettingsReport& report) {
+    if (report.warnings.size() <= listedWarningLimit) return;
+    report.unlistedWarnings += report.warnings.size() - listedWarningLimit;
+    report.warnings.resize(listedWarningLimit);
+}
 } // namespace
 
-void addSettingsWarnings(SettingsReport& report, const SettingsFile& file, const INIReader& reader) {
+void addSettingsWarnings(SettingsReport& report, const SettingsFile& file, LineScan& scan) {
     fileWarnings(report, file);
     if (file.encoding == "UTF-16") return; // nothing in it can be read, line by line either
-    const std::vector<IniLine> lines = scanIniText(file.text);
-    noConfigWarning(report, file, lines);
-    lineWarnings(report, lines, reader);
-    valueWarnings(report, reader);
+    if (file.opened && !scan.sawConfig)
+        report.warnings.push_back("there is no [Config] section, so every setting takes its default: the "
+                                  "keys must follow a line that reads [Config]");
+    listLineWarnings(report, file, scan.warnings);
+    valueWarnings(report, file);
     combinationWarning(report);
+    keepListedWarnings(report);
 }

@@ -3,8 +3,8 @@
 // must equal NAME.report exactly (the scratch folder's name written as <folder>). To write the
 // expected reports anew after a deliberate change, run with VORTHMERE_WRITE_GOLDEN=1 and review
 // the difference before committing it.
+#include "check_ini.h"
 #include "settings/settings.h"
-#include "settings/settings_report.h"
 
 #include <gtest/gtest.h>
 

@@ -2,17 +2,16 @@
 // every mistake in the file that a player would want named: a file that is missing or saved as
 // UTF-16, a misspelt section or key, a key given twice, text after a number, values the camera
 // cannot use, lines inih skipped or cut. Warnings never change a value: the values are exactly
-// those the settings record holds. Made only where the file is read, never in a frame.
+// those the settings record holds. Made only where the file is read, never in a frame, by the
+// shell after each read; the reading itself knows nothing of it.
 #pragma once
 
+#include "report/line_scan.h"
 #include "settings/setting_rows.h"
 
 #include <cstddef>
 #include <string>
 #include <vector>
-
-class INIReader;
-struct SettingsFile;
 
 // One key after a read.
 struct SettingOutcome {
@@ -29,21 +28,19 @@ struct SettingsReport {
     std::string folder;                   // the folder it was looked for in
     bool opened = false;                  // the file could be read
     std::vector<SettingOutcome> settings; // the twelve keys, in the order they are read
-    std::vector<std::string> warnings;
+    std::vector<std::string> warnings;    // the first listedWarningLimit warnings, in order
+    size_t unlistedWarnings = 0;          // the warnings after those, only counted
 };
 
 // The report of the last read by loadSettings or reloadSettings, for the log.
 extern SettingsReport settingsReport;
 
 // Reports on a read of the file (`path` is the name it was opened by) whose values have just been
-// stored in the settings record.
-SettingsReport reportSettingsRead(const char* path, const SettingsFile& file, const INIReader& reader,
-                                  bool reloading);
-// Reads a settings file as loadSettings does, storing its values in the settings record, and
-// reports on it (the simulator's settings check).
-SettingsReport checkSettingsFile(const char* path);
+// stored in the settings record; `scan` watched that read.
+SettingsReport reportSettingsRead(const char* path, const SettingsFile& file, LineScan& scan, bool reloading);
 
-// The whole report: the file, the twelve values with where each came from, the warnings.
+// The whole report: the file, the twelve values with where each came from, the warnings (and
+// how many more there were when not all are listed).
 std::string describeSettings(const SettingsReport& report);
 // What a reload changed: the values that differ from before, and warnings that are new.
 std::string describeSettingsChanges(const SettingsReport& before, const SettingsReport& after);
