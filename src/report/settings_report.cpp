@@ -96,9 +96,16 @@ SettingOutcome outcomeOf(const KeyText& key, const SettingRow& row, bool read) {
     return outcome;
 }
 
+// A folder at the root of a drive or of the file system ("D:\\", "/") already ends with its
+// separator; no other has one.
+std::string inFolder(const std::string& folder, const char* path) {
+    const bool separated = !folder.empty() && (folder.back() == '/' || folder.back() == '\\');
+    return separated ? folder + path : folder + pathSeparator + path;
+}
+
 void reportFile(SettingsReport& report, const char* path) {
     report.folder = currentFolder();
-    report.file = isAbsolute(path) ? path : report.folder + pathSeparator + path;
+    report.file = isAbsolute(path) ? path : inFolder(report.folder, path);
 }
 } // namespace
 

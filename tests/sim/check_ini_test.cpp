@@ -110,6 +110,15 @@ TEST(CheckIni, MissingFileShowsEveryDefault) {
     EXPECT_NE(printed.str().find("cannot be opened"), std::string::npos);
 }
 
+// A game installed at the root of a drive: the file is named with one separator, not two.
+TEST(CheckIni, NamesTheFileOnceInARootFolder) {
+    const fs::path before = fs::current_path();
+    fs::current_path("/");
+    const SettingsReport report = checkSettingsFile("Vorthmere-absent.ini");
+    fs::current_path(before);
+    EXPECT_EQ(report.file, "/Vorthmere-absent.ini");
+}
+
 TEST(CheckIni, NamesKeysAndEverySkippedLine) {
     const std::string path = writeIni(
         "[Config]\nenable_key2 = 71\nthis line has no equals sign\ndisable_key1 = 300\nnor this one\n");
