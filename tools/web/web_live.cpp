@@ -26,12 +26,6 @@ struct LiveDrive {
 };
 std::unique_ptr<LiveDrive> drive;
 
-std::string floatText(float value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
-    return text;
-}
-
 std::string vectorText(Vector3 v) {
     return '[' + floatText(v.x) + ", " + floatText(v.y) + ", " + floatText(v.z) + ']';
 }

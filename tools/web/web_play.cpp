@@ -42,12 +42,8 @@ bool lockedOnTarget(const sim::CameraRegistry& registry) {
     return false;
 }
 
-// Shortest text that reads back as the same float: the page draws exactly what was played.
-void number(std::string& out, float value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
-    out += text;
-}
+// The page draws exactly what was played.
+void number(std::string& out, float value) { out += floatText(value); }
 
 void vector(std::string& out, const char* name, Vector3 v) {
     out += '"';
@@ -90,6 +86,12 @@ void observeFrame(const sim::SimGame& game) {
     out += "}\n";
     if (traceStream) std::fflush(traceStream);
     traceFrameEnds.push_back(static_cast<uint32_t>(outputs[trace].size()));
+}
+
+std::string floatText(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
 }
 
 void clearOutputs() {

@@ -19,6 +19,8 @@ extern std::string outputs[outputCount];
 constexpr const char* settingsFile = "Vorthmere.ini";
 
 void clearOutputs();
+// Text that reads back as the same float (nine significant digits).
+std::string floatText(float value);
 // Writes the settings file into the instance's root, where the plug-in reads it.
 bool writeSettingsFile(const std::string& text);
 // The session of that text (the built-in one when not given); its faults go to standard error.
