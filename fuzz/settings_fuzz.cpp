@@ -1,7 +1,7 @@
 // Fuzzes the settings file: the input bytes are the whole of Vorthmere.ini. The plug-in's own
 // reads at start and at a reload (values and report) read it; every field must then hold exactly
 // what the key's text converts to, or the key's default when it has no convertible text. The
-// expected values are worked out here from INIReader's raw text with the C library's
+// expected values are worked out here from the raw text INIReader would give with the C library's
 // conversions, so a mistake in the plug-in's streaming read, conversion, saturation, narrowing or
 // lookup shows up as a finding. Only a key-code text of which nothing converts takes the
 // plug-in's own key-name table.
@@ -10,9 +10,11 @@
 #include "settings/settings.h"
 #include "shell/settings_read.h"
 
-#include <INIReader.h>
+#include "expected_ini.h"
 
+#include <algorithm>
 #include <bit>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -83,8 +85,39 @@ uint32_t expectedReal(const std::string& text, double fallback) {
     return std::bit_cast<uint32_t>(static_cast<float>(end == begin ? fallback : value));
 }
 
-uint32_t expectedBits(const INIReader& reader, const Expectation& e) {
-    const std::string text = reader.Get("Config", e.key, "");
+constexpr size_t keyCount = sizeof(expectations) / sizeof(expectations[0]);
+
+// Each key's raw text as INIReader gives it: its MakeKey lowers section and name with tolower,
+// and a key given again is joined to the text before it by a line break unless that is empty.
+// Kept apart from INIReader's map of every key, whose allocations would cost more than the
+// plug-in's whole read.
+struct RawTexts {
+    std::string text[keyCount];
+};
+
+bool sameLowered(const char* a, const char* b) {
+    const auto lowered = [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    };
+    const size_t size = std::strlen(a);
+    return size == std::strlen(b) &&
+           std::equal(a, a + size, b, [&](char x, char y) { return lowered(x) == lowered(y); });
+}
+
+int keepRawText(void* user, const char* section, const char* name, const char* value) {
+    if (!sameLowered(section, "config")) return 1;
+    for (size_t i = 0; i < keyCount; ++i) {
+        if (!sameLowered(name, expectations[i].key)) continue;
+        std::string& text = static_cast<RawTexts*>(user)->text[i];
+        if (!text.empty()) text += '\n';
+        text += value;
+    }
+    return 1;
+}
+
+uint32_t expectedBits(const RawTexts& raw, size_t i) {
+    const Expectation& e = expectations[i];
+    const std::string& text = raw.text[i];
     return e.kind == Kind::real ? expectedReal(text, e.fallback) : expectedInteger(text, e.kind, e.fallback);
 }
 
@@ -101,11 +134,22 @@ bool sameValue(const Expectation& e, uint32_t stored, uint32_t expected) {
     std::abort();
 }
 
-void checkFields(const char* step, const INIReader& reader, bool reloaded) {
-    for (const Expectation& e : expectations) {
+struct ExpectedFields {
+    uint32_t bits[keyCount];
+};
+
+ExpectedFields expectedFields(const RawTexts& raw) {
+    ExpectedFields expected;
+    for (size_t i = 0; i < keyCount; ++i) expected.bits[i] = expectedBits(raw, i);
+    return expected;
+}
+
+void checkFields(const char* step, const ExpectedFields& fields, bool reloaded) {
+    for (size_t i = 0; i < keyCount; ++i) {
+        const Expectation& e = expectations[i];
         const bool keptAcrossReload = reloaded && std::strcmp(e.key, "enable_on_default") == 0;
         const uint32_t expected =
-            keptAcrossReload ? static_cast<uint32_t>(enableOnDefaultSentinel) : expectedBits(reader, e);
+            keptAcrossReload ? static_cast<uint32_t>(enableOnDefaultSentinel) : fields.bits[i];
         const uint32_t stored = e.stored();
         if (!sameValue(e, stored, expected)) fail(step, e, stored, expected);
     }
@@ -114,14 +158,17 @@ void checkFields(const char* step, const INIReader& reader, bool reloaded) {
 // The text the plug-in hands to inih: each line ends at its first NUL byte, since inih reads
 // before its buffer when an over-long line's tail starts with one.
 std::string textWithoutNul(const uint8_t* data, size_t size) {
+    const char* at = reinterpret_cast<const char*>(data);
+    const char* const end = at + size;
     std::string text;
     text.reserve(size);
-    bool dropping = false;
-    for (size_t k = 0; k < size; ++k) {
-        const char c = static_cast<char>(data[k]);
-        if (c == '\n') dropping = false;
-        if (c == '\0') dropping = true;
-        if (!dropping) text += c;
+    while (at < end) {
+        const char* lineEnd = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)));
+        lineEnd = lineEnd ? lineEnd + 1 : end;
+        const char* nul = static_cast<const char*>(std::memchr(at, '\0', static_cast<size_t>(lineEnd - at)));
+        text.append(at, nul ? nul : lineEnd);
+        if (nul && lineEnd[-1] == '\n') text += '\n';
+        at = lineEnd;
     }
     return text;
 }
@@ -167,7 +214,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     }
     const std::string text = textWithoutNul(data, size);
-    const INIReader reader(text.data(), text.size());
+    RawTexts raw;
+    expected_ini_parse_string_length(text.data(), text.size(), keepRawText, &raw);
+    const ExpectedFields expected = expectedFields(raw);
 
     // Garbage first, so that a field the load forgets to write shows up.
     std::memset(&settings, 0xA5, sizeof(settings));
@@ -178,14 +227,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         readSettingsAndReport(false);
     else
         loadSettings();
-    checkFields("the read at start", reader, false);
+    checkFields("the read at start", expected, false);
 
     settings.enableOnDefault = enableOnDefaultSentinel;
     if (reportAtStart)
         reloadSettings();
     else
         readSettingsAndReport(true);
-    checkFields("the reload", reader, true);
+    checkFields("the reload", expected, true);
     if (describeSettings(settingsReport).empty()) std::abort();
     // Nothing of this input outlives it: libFuzzer takes an input that leaves more blocks than it
     // found for a possible leak and runs the leak checker on it.

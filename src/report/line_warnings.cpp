@@ -2,12 +2,11 @@
 // count is right; the text (and the search for a nearest name) is made only for listed ones.
 #include "report/line_scan.h"
 #include "report/name_match.h"
+#include "report/report_text.h"
 #include "settings/setting_rows.h"
 #include "settings/text_match.h"
 
 namespace {
-std::string at(int line) { return "line " + std::to_string(line) + ": "; }
-
 bool isConfig(const std::string& section) { return sameName(section, settingsSection); }
 
 // The row of a known key, or settingRowCount.
@@ -19,6 +18,7 @@ size_t knownRow(const std::string& name) {
 
 // Whether a warning may be listed; one that may not is counted.
 bool listable(LineWarnings& w) {
+    if (w.listed.empty()) w.listed.reserve(listedWarningLimit); // one allocation, not seven
     if (w.listed.size() < listedWarningLimit) return true;
     ++w.unlisted;
     return false;
@@ -31,26 +31,28 @@ void sectionWarning(LineWarnings& w, const IniLine& line) {
     const bool spaced = first != std::string::npos && isConfig(line.section.substr(first, last - first + 1));
     if (!spaced && !withinEdits(line.section, settingsSection, 2)) return;
     if (!listable(w)) return;
-    const std::string name = "[" + line.section + "]";
-    w.listed.push_back(at(line.number) + "section " + name +
-                       (spaced ? " is not [Config]: white space inside the brackets is part of the name"
-                               : " is not [Config]; did you mean [Config]?"));
+    w.listed.push_back(lineWarning(line.number, {"section [", line.section, "]",
+                                                 spaced ? " is not [Config]: white space inside the brackets "
+                                                          "is part of the name"
+                                                        : " is not [Config]; did you mean [Config]?"}));
 }
 
 void outsideConfigWarning(LineWarnings& w, const IniLine& line) {
     if (!listable(w)) return;
-    const std::string where =
-        line.section.empty() ? "before any section header" : "in section [" + line.section + "]";
-    w.listed.push_back(at(line.number) + line.name + " is " + where + ", not in [Config], so it is ignored");
+    const bool before = line.section.empty();
+    w.listed.push_back(lineWarning(
+        line.number, {line.name, " is ", before ? "before any section header" : "in section [",
+                      before ? "" : line.section, before ? "" : "]", ", not in [Config], so it is ignored"}));
 }
 
 void unknownKeyWarning(LineWarnings& w, const IniLine& line) {
     if (!listable(w)) return;
     const bool suggest = w.suggestions < suggestedKeyLimit;
-    const std::string nearest(suggest ? nearestSetting(line.name) : std::string_view());
+    const std::string_view nearest = suggest ? nearestSetting(line.name) : std::string_view();
     w.suggestions += suggest;
-    w.listed.push_back(at(line.number) + "unknown key " + quoted(line.name) + " is ignored" +
-                       (nearest.empty() ? "" : "; did you mean " + nearest + "?"));
+    w.listed.push_back(lineWarning(line.number, {"unknown key ", quoted(line.name), " is ignored",
+                                                 nearest.empty() ? "" : "; did you mean ", nearest,
+                                                 nearest.empty() ? "" : "?"}));
 }
 
 // Keys out of place, unknown or given again; the value read is added when the read is over.
@@ -66,26 +68,27 @@ void keyWarning(LineWarnings& w, const IniLine& line) {
     }
     if (!listable(w)) return;
     w.repeats.emplace_back(w.listed.size(), row);
-    w.listed.push_back(at(line.number) + settingRows[row].key + " is given again (first on line " +
-                       std::to_string(first) + "); the value read is ");
+    w.listed.push_back(lineWarning(line.number, {settingRows[row].key, " is given again (first on line ",
+                                                 std::to_string(first), "); the value read is "}));
 }
 
 void continuationWarning(LineWarnings& w, const IniLine& line) {
     if (!isConfig(line.section) || knownRow(line.name) == settingRowCount || !listable(w)) return;
-    w.listed.push_back(at(line.number) + "the line is indented, so it continues the value of " + line.name +
-                       "; remove the indentation if it is a key of its own");
+    w.listed.push_back(
+        lineWarning(line.number, {"the line is indented, so it continues the value of ", line.name,
+                                  "; remove the indentation if it is a key of its own"}));
 }
 
 void skippedWarning(LineWarnings& w, const IniLine& line) {
     if (!listable(w)) return;
-    w.listed.push_back(at(line.number) +
-                       "not a section, key or comment, so it is skipped: " + quoted(line.text.substr(0, 60)));
+    w.listed.push_back(lineWarning(line.number, {"not a section, key or comment, so it is skipped: ",
+                                                 quoted(std::string_view(line.text).substr(0, 60))}));
 }
 
 void cutWarning(LineWarnings& w, const IniLine& line) {
     if (!listable(w)) return;
-    w.listed.push_back(at(line.number) +
-                       "longer than 199 characters: only the first 199 are read, the rest is dropped");
+    w.listed.push_back(lineWarning(
+        line.number, {"longer than 199 characters: only the first 199 are read, the rest is dropped"}));
 }
 } // namespace
 

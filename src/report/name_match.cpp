@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <numeric>
+#include <string>
 #include <vector>
 
 namespace {
@@ -17,21 +18,32 @@ size_t lengthGap(std::string_view a, std::string_view b) {
 }
 
 // How many letters (case folded) an edit script from a to b must remove or add at least: each
-// edit changes that count by one at most, and a swap not at all.
+// edit changes that count by one at most, and a swap not at all. Letters, digits and "_" are
+// counted one by one, all other characters together: no known name holds any of those, so an
+// unknown name's are never matched whichever way they are counted.
+constexpr size_t letterKinds = 26 + 10 + 2;
+
+size_t letterKind(char c) {
+    const char l = lower(c);
+    if (l >= 'a' && l <= 'z') return static_cast<size_t>(l - 'a');
+    if (l >= '0' && l <= '9') return 26 + static_cast<size_t>(l - '0');
+    return l == '_' ? 36 : 37;
+}
+
 struct LetterCounts {
-    std::array<uint16_t, 256> count{};
+    std::array<uint16_t, letterKinds> count{};
 };
 
 LetterCounts lettersOf(std::string_view text) {
     LetterCounts letters;
-    for (char c : text) ++letters.count[static_cast<unsigned char>(lower(c))];
+    for (char c : text) ++letters.count[letterKind(c)];
     return letters;
 }
 
 size_t lettersApart(LetterCounts letters, std::string_view a, std::string_view b) {
     size_t onlyInB = 0;
     for (char c : b) {
-        uint16_t& left = letters.count[static_cast<unsigned char>(lower(c))];
+        uint16_t& left = letters.count[letterKind(c)];
         if (left > 0)
             --left;
         else
@@ -59,17 +71,36 @@ std::string_view nearestOf(std::string_view text, size_t best, const Names& name
 }
 } // namespace
 
+namespace {
+// A text case folded once, rather than in every cell of the table; a short one (every known
+// name is) stays on the stack.
+struct FoldedText {
+    std::array<char, 64> small;
+    std::string large;
+    std::string_view text;
+};
+
+void fold(FoldedText& folded, std::string_view text) {
+    char* out = folded.small.data();
+    if (text.size() > folded.small.size()) {
+        folded.large.resize(text.size());
+        out = folded.large.data();
+    }
+    std::transform(text.begin(), text.end(), out, lower);
+    folded.text = std::string_view(out, text.size());
+}
+
 // The rows live on the stack for the known names, which are short; a longer b takes the heap.
 // Only cells within `limit` of the diagonal can stay below `limit`, so only those are worked
 // out; the cells just outside the band are read as `limit`.
-size_t editDistanceBelow(std::string_view a, std::string_view b, size_t limit) {
-    if (lengthGap(a, b) >= limit) return limit;
+size_t foldedDistanceBelow(std::string_view a, std::string_view b, size_t limit) {
     constexpr size_t smallWidth = 32;
-    std::array<size_t, 3 * smallWidth> small{};
+    std::array<size_t, 3 * smallWidth> small;
     std::vector<size_t> large;
     const size_t width = b.size() + 1;
     if (width > smallWidth) large.resize(3 * width);
     size_t* before = width > smallWidth ? large.data() : small.data();
+    std::fill(before, before + 3 * width, size_t{0});
     size_t* previous = before + width;
     size_t* current = previous + width;
     const size_t band = std::min(limit, std::max(a.size(), b.size()) + 1);
@@ -81,10 +112,9 @@ size_t editDistanceBelow(std::string_view a, std::string_view b, size_t limit) {
         if (to < b.size()) current[to + 1] = limit;
         size_t least = current[from - 1];
         for (size_t j = from; j <= to; ++j) {
-            const size_t change = previous[j - 1] + (lower(a[i - 1]) != lower(b[j - 1]));
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, change});
-            const bool swapped =
-                i > 1 && j > 1 && lower(a[i - 1]) == lower(b[j - 2]) && lower(a[i - 2]) == lower(b[j - 1]);
+            const size_t change = previous[j - 1] + (a[i - 1] != b[j - 1]);
+            current[j] = std::min(std::min(previous[j], current[j - 1]) + 1, change);
+            const bool swapped = i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1];
             if (swapped) current[j] = std::min(current[j], before[j - 2] + 1);
             least = std::min(least, current[j]);
         }
@@ -96,11 +126,14 @@ size_t editDistanceBelow(std::string_view a, std::string_view b, size_t limit) {
     }
     return std::min(previous[b.size()], limit);
 }
+} // namespace
 
-std::string quoted(std::string_view text) {
-    std::string out(1, '"');
-    for (char c : text) out += c == '\n' ? std::string_view("\\n") : std::string_view(&c, 1);
-    return out += '"';
+size_t editDistanceBelow(std::string_view a, std::string_view b, size_t limit) {
+    if (lengthGap(a, b) >= limit) return limit;
+    FoldedText foldedA, foldedB;
+    fold(foldedA, a);
+    fold(foldedB, b);
+    return foldedDistanceBelow(foldedA.text, foldedB.text, limit);
 }
 
 size_t editDistance(std::string_view a, std::string_view b) { return editDistanceBelow(a, b, SIZE_MAX); }
@@ -113,8 +146,7 @@ bool withinEdits(std::string_view a, std::string_view b, size_t most) {
 std::string_view nearestKeyName(std::string_view text) {
     const std::string_view first = text.substr(0, text.find('\n'));
     const size_t best = std::min<size_t>(2, first.size() / 2) + 1; // a suggestion needs fewer edits
-    return nearestOf(first, best, keyNames, keyNameCount,
-                     [](const KeyName& k) { return std::string_view(k.name); });
+    return nearestOf(first, best, keyNames, keyNameCount, [](const KeyName& k) { return k.name; });
 }
 
 std::string_view nearestSetting(std::string_view name) {

@@ -1,13 +1,11 @@
 // Naming what a player probably meant: how far an unknown name is from a known one, for the
-// "did you mean" of the settings report, and quoting text as the report quotes it.
+// "did you mean" of the settings report.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-// The text in double quotes, a line break shown as \n.
-std::string quoted(std::string_view text);
 // Edits (insert, delete, change, swap of neighbours) from a to b, case ignored.
 size_t editDistance(std::string_view a, std::string_view b);
 // The same, or `limit` when it is `limit` or more: the search stops as soon as that is certain.

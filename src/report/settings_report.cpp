@@ -2,6 +2,7 @@
 
 #include "host/platform.h"
 #include "report/name_match.h"
+#include "report/report_text.h"
 #include "report/settings_warnings.h"
 #include "settings/key_names.h"
 
@@ -53,9 +54,9 @@ std::string floatText(float value) {
 }
 
 std::string keyCodeText(uint32_t code) {
-    if (code >= 255) return std::to_string(code) + " (never held)";
+    if (code >= 255) return joined({std::to_string(code), " (never held)"});
     const std::string_view name = keyDisplayName(code);
-    return name.empty() ? std::to_string(code) : std::to_string(code) + " (" + std::string(name) + ")";
+    return name.empty() ? std::to_string(code) : joined({std::to_string(code), " (", name, ")"});
 }
 
 // The value exactly as the settings record holds it.
@@ -75,12 +76,12 @@ bool converts(const SettingRow& row, const std::string& text) {
 // Why a present key's text gave the default.
 std::string fallbackReason(const SettingRow& row, const std::string& text) {
     if (text.find_first_not_of(" \t\n") == std::string::npos) return "the value is empty";
-    if (!std::holds_alternative<uint32_t Settings::*>(row.field)) return "not a number: " + quoted(text);
-    const std::string first = text.substr(0, text.find('\n'));
+    if (!std::holds_alternative<uint32_t Settings::*>(row.field))
+        return joined({"not a number: ", quoted(text)});
+    const std::string_view first = std::string_view(text).substr(0, text.find('\n'));
     const std::string_view nearest = nearestKeyName(first);
-    std::string reason = "not a number or key name: " + quoted(first);
-    if (!nearest.empty()) reason += " (did you mean \"" + std::string(nearest) + "\"?)";
-    return reason;
+    return joined({"not a number or key name: ", quoted(first), nearest.empty() ? "" : " (did you mean \"",
+                   nearest, nearest.empty() ? "" : "\"?)"});
 }
 
 SettingOutcome outcomeOf(const KeyText& key, const SettingRow& row, bool read) {
@@ -100,7 +101,7 @@ SettingOutcome outcomeOf(const KeyText& key, const SettingRow& row, bool read) {
 // separator; no other has one.
 std::string inFolder(const std::string& folder, const char* path) {
     const bool separated = !folder.empty() && (folder.back() == '/' || folder.back() == '\\');
-    return separated ? folder + path : folder + pathSeparator + path;
+    return joined({folder, separated ? "" : std::string_view(&pathSeparator, 1), path});
 }
 
 void reportFile(SettingsReport& report, const char* path) {
@@ -115,6 +116,7 @@ SettingsReport reportSettingsRead(const char* path, const SettingsFile& file, Li
     SettingsReport report;
     reportFile(report, path);
     report.opened = file.opened;
+    report.settings.reserve(settingRowCount);
     for (size_t i = 0; i < settingRowCount; ++i) {
         const bool read = !reloading || settingRows[i].reloaded;
         report.settings.push_back(outcomeOf(file.keys[i], settingRows[i], read));
@@ -124,26 +126,39 @@ SettingsReport reportSettingsRead(const char* path, const SettingsFile& file, Li
 }
 
 namespace {
-std::string outcomeLine(const SettingOutcome& s) {
-    std::string source = s.fromFile ? "from the file" : "default";
-    if (!s.read) source = "kept (read only at start)";
-    if (!s.reason.empty()) source += " (" + s.reason + ")";
+void addOutcomeLine(std::string& text, const SettingOutcome& s) {
     char line[96];
     std::snprintf(line, sizeof line, "  %-18s %-24s ", s.row->key, s.value.c_str());
-    return line + source + "\n";
+    text += line;
+    text += !s.read ? "kept (read only at start)" : s.fromFile ? "from the file" : "default";
+    if (!s.reason.empty()) text.append(" (").append(s.reason).append(")");
+    text += '\n';
+}
+
+// A little more than the text will take, so that it is allocated once.
+size_t describedSize(const SettingsReport& report) {
+    size_t size = report.file.size() + 160;
+    for (const SettingOutcome& s : report.settings) size += 80 + s.value.size() + s.reason.size();
+    for (const std::string& warning : report.warnings) size += warning.size() + 5;
+    return size;
 }
 } // namespace
 
 std::string describeSettings(const SettingsReport& report) {
-    std::string text = "Settings: " + report.file + "\n";
-    for (const SettingOutcome& s : report.settings) text += outcomeLine(s);
-    if (report.warnings.empty()) return text + "No warnings.\n";
+    std::string text;
+    text.reserve(describedSize(report));
+    text.append("Settings: ").append(report.file).append("\n");
+    for (const SettingOutcome& s : report.settings) addOutcomeLine(text, s);
+    if (report.warnings.empty()) return text += "No warnings.\n";
     const size_t total = report.warnings.size() + report.unlistedWarnings;
-    text += "Warnings (" + std::to_string(total) + "):\n";
-    for (const std::string& warning : report.warnings) text += "  - " + warning + "\n";
+    text.append("Warnings (").append(std::to_string(total)).append("):\n");
+    for (const std::string& warning : report.warnings) text.append("  - ").append(warning).append("\n");
     if (report.unlistedWarnings == 0) return text;
-    return text + "  ... and " + std::to_string(report.unlistedWarnings) +
-           " more, not listed (only the first " + std::to_string(listedWarningLimit) + " are)\n";
+    return text.append("  ... and ")
+        .append(std::to_string(report.unlistedWarnings))
+        .append(" more, not listed (only the first ")
+        .append(std::to_string(listedWarningLimit))
+        .append(" are)\n");
 }
 
 namespace {

@@ -1,23 +1,22 @@
 #include "report/settings_warnings.h"
 
-#include "report/name_match.h"
+#include "report/report_text.h"
 #include "settings/key_names.h"
 
 #include <cmath>
 
 namespace {
-std::string at(int line) { return "line " + std::to_string(line) + ": "; }
-
 void fileWarnings(SettingsReport& report, const SettingsFile& file) {
     if (file.isFolder) {
-        report.warnings.push_back(report.file + " is a folder, not a file: every setting takes its default");
+        report.warnings.push_back(
+            joined({report.file, " is a folder, not a file: every setting takes its default"}));
         return;
     }
     if (!file.opened) {
-        report.warnings.push_back(report.file + " cannot be opened: the settings file must sit in " +
-                                  report.folder +
-                                  ", the game's working folder, next to the game's executable; every "
-                                  "setting takes its default");
+        report.warnings.push_back(
+            joined({report.file, " cannot be opened: the settings file must sit in ", report.folder,
+                    ", the game's working folder, next to the game's executable; every "
+                    "setting takes its default"}));
         return;
     }
     if (file.encoding == "UTF-16")
@@ -25,18 +24,20 @@ void fileWarnings(SettingsReport& report, const SettingsFile& file) {
             "the file is saved as UTF-16 (Notepad's \"Unicode\"), which cannot be read: "
             "save it as UTF-8; every setting takes its default");
     else if (file.encoding == "NUL")
-        report.warnings.push_back(at(file.encodingLine) +
-                                  "a NUL byte ends the line's text; the rest is ignored");
+        report.warnings.push_back(
+            lineWarning(file.encodingLine, {"a NUL byte ends the line's text; the rest is ignored"}));
     else if (!file.encoding.empty())
-        report.warnings.push_back(at(file.encodingLine) + "the text is not UTF-8: save the file as UTF-8");
+        report.warnings.push_back(
+            lineWarning(file.encodingLine, {"the text is not UTF-8: save the file as UTF-8"}));
 }
 
 // The scan's warnings, each repeated key's with the value that the whole read settled.
 void listLineWarnings(SettingsReport& report, const SettingsFile& file, LineWarnings& lines) {
     for (const auto& [listed, row] : lines.repeats) {
-        const std::string& text = file.keys[row].text;
+        const std::string_view text = file.keys[row].text;
         lines.listed[listed] += quoted(text.substr(0, text.find('\n')));
     }
+    report.warnings.reserve(report.warnings.size() + lines.listed.size() + 2 * settingRowCount);
     for (std::string& warning : lines.listed) report.warnings.push_back(std::move(warning));
     report.unlistedWarnings += lines.unlisted;
 }
@@ -66,17 +67,18 @@ bool digitAt(const std::string& text, size_t k) {
 void unreadTextWarning(SettingsReport& report, const SettingOutcome& s, const std::string& first) {
     const std::string rest = unreadText(*s.row, first);
     if (rest.empty()) return;
-    const std::string head = std::string(s.row->key) + " = " + first + " was read as " + s.value;
     const bool real = isRealSetting(*s.row);
+    const std::initializer_list<std::string_view> head = {s.row->key, " = ", first, " was read as ", s.value};
     if (real && rest[0] == ',' && digitAt(rest, 1)) {
         std::string fixed = first;
         fixed[fixed.find(',')] = '.';
-        report.warnings.push_back(head + "; write " + fixed + " (the decimal separator is a point)");
+        report.warnings.push_back(
+            joined({joined(head), "; write ", fixed, " (the decimal separator is a point)"}));
     } else if (!real && (rest[0] == '.' || rest[0] == ',') && digitAt(rest, 1)) {
-        report.warnings.push_back(head + ": it takes whole numbers");
+        report.warnings.push_back(joined({joined(head), ": it takes whole numbers"}));
     } else {
-        report.warnings.push_back(head + "; the rest, " + quoted(rest) +
-                                  ", is ignored (a comment after a value starts with \" ;\")");
+        report.warnings.push_back(joined({joined(head), "; the rest, ", quoted(rest),
+                                          ", is ignored (a comment after a value starts with \" ;\")"}));
     }
 }
 
@@ -104,14 +106,12 @@ std::string unusableBecause(const SettingRow& row) {
 
 void unusableValueWarning(SettingsReport& report, const SettingOutcome& s) {
     const std::string because = unusableBecause(*s.row);
-    if (!because.empty())
-        report.warnings.push_back(std::string(s.row->key) + " is " + s.value + ": " + because);
+    if (!because.empty()) report.warnings.push_back(joined({s.row->key, " is ", s.value, ": ", because}));
 }
 
 // A key that is present but gave its default: the same reason as in the table, with the value used.
 void fallbackWarning(SettingsReport& report, const SettingOutcome& s) {
-    report.warnings.push_back(std::string(s.row->key) + ": " + s.reason + "; the default " + s.value +
-                              " is used");
+    report.warnings.push_back(joined({s.row->key, ": ", s.reason, "; the default ", s.value, " is used"}));
 }
 
 void valueWarnings(SettingsReport& report, const SettingsFile& file) {
@@ -127,10 +127,10 @@ void valueWarnings(SettingsReport& report, const SettingsFile& file) {
 
 void combinationWarning(SettingsReport& report) {
     if (settings.enableKey1 != settings.disableKey1 || settings.enableKey2 != settings.disableKey2) return;
-    report.warnings.push_back(
-        "the enable and disable combinations are the same keys (" +
-        combinationName(settings.enableKey1, settings.enableKey2) +
-        "): while they are held the camera switches off and on again every other frame");
+    report.warnings.push_back(joined({"the enable and disable combinations are the same keys (",
+                                      combinationName(settings.enableKey1, settings.enableKey2),
+                                      "): while they are held the camera switches off and on again every "
+                                      "other frame"}));
 }
 // Everything after the first listedWarningLimit is counted only, wherever it came from.
 void keepListedWarnings(SettingsReport& report) {

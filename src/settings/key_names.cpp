@@ -59,6 +59,7 @@ bool isWindowsName(std::string_view name) { return name.starts_with("VK_"); }
 
 std::optional<uint32_t> keyCodeFromName(std::string_view text) {
     const std::string_view first = text.substr(0, text.find('\n'));
+    if (first.empty()) return std::nullopt; // an absent key: no need to try every name
     for (size_t i = 0; i < keyNameCount; ++i) {
         if (sameName(first, keyNames[i].name)) return keyNames[i].code;
     }

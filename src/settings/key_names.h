@@ -10,8 +10,8 @@
 #include <string_view>
 
 struct KeyName {
-    const char* name; // matched without regard to case
-    uint32_t code;    // Windows virtual-key code
+    std::string_view name; // matched without regard to case
+    uint32_t code;         // Windows virtual-key code
 };
 
 // Short names first (the first one of a code is its display name), then the Windows VK_ names.

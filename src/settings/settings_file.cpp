@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -114,18 +115,20 @@ void watchPiece(FileStream& s, const char* piece, int size) {
     }
 }
 
-// Plain ASCII in the middle of a line that holds no NUL needs no check: copied straight from
-// the buffer, as long as it fits the piece.
+// Plain ASCII (1 to 127) in the middle of a line that holds no NUL needs no check: copied
+// straight from the buffer up to the line break, as long as it fits the piece.
 size_t copyPlainBytes(FileStream& s, char* piece, size_t length, size_t room) {
     if (s.lineHasNul || s.utf8.remaining > 0) return length;
-    while (length < room && s.next < s.end) {
-        const unsigned char byte = static_cast<unsigned char>(s.buffer[s.next]);
-        if (byte >= 0x80 || byte == '\n' || byte == 0) break;
-        piece[length++] = static_cast<char>(byte);
-        ++s.next;
-        ++s.lineBytes;
-    }
-    return length;
+    const char* from = s.buffer + s.next;
+    size_t most = std::min(room - length, s.end - s.next);
+    if (const void* lineBreak = std::memchr(from, '\n', most))
+        most = static_cast<const char*>(lineBreak) - from;
+    size_t plain = 0;
+    while (plain < most && static_cast<unsigned char>(from[plain] - 1) < 0x7F) ++plain;
+    std::memcpy(piece + length, from, plain);
+    s.next += plain;
+    s.lineBytes += plain;
+    return length + plain;
 }
 
 // fgets over the file as inih should see it: up to the line break or size - 1 characters.
@@ -152,8 +155,9 @@ char* readPiece(char* piece, int size, void* stream) {
 int storeValue(void* user, const char* section, const char* name, const char* value) {
     auto& s = *static_cast<FileStream*>(user);
     const bool inConfig = sameName(section, settingsSection);
+    const std::string_view key = name;
     for (size_t i = 0; inConfig && i < settingRowCount; ++i) {
-        if (!sameName(name, settingRows[i].key)) continue;
+        if (!sameName(key, settingRows[i].key)) continue;
         KeyText& key = s.file->keys[i];
         if (!key.text.empty()) key.text += '\n';
         key.text += value;

@@ -92,7 +92,7 @@ TEST(KeyNames, KeyCodeTextIsANumberOrAName) {
 TEST(KeyNames, EachNameOnceAndEveryCodeAKey) {
     std::set<std::string> seen;
     for (size_t i = 0; i < keyNameCount; ++i) {
-        std::string folded = keyNames[i].name;
+        std::string folded(keyNames[i].name);
         for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         EXPECT_TRUE(seen.insert(folded).second) << keyNames[i].name << " is listed twice";
         EXPECT_TRUE(keyNames[i].code >= 1 && keyNames[i].code < 255) << keyNames[i].name;

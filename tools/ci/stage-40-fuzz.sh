@@ -7,12 +7,13 @@ root=$(pwd)
 build=${VORTHMERE_FUZZ_BUILD:-$root/build/fuzz}
 seconds=${VORTHMERE_FUZZ_SECONDS:-60}
 
-# A build folder of its own: clang, and every file instrumented for coverage and the sanitizers.
+# A build folder of its own: clang, every file under the sanitizers, and the files that
+# fuzz/coverage.txt names instrumented for coverage.
 source tools/ci/inih.sh
+flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+flags+=" -fsanitize-coverage-allowlist=$root/fuzz/coverage.txt"
 cmake -S . -B "$build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON "${inih_option[@]}" \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    "-DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
-    "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "-DCMAKE_C_FLAGS=$flags" "-DCMAKE_CXX_FLAGS=$flags"
 cmake --build "$build" --target vorthmere_settings_fuzz -j2
 
 # New inputs go to a scratch folder, so the seed corpus in the repository stays as written.
